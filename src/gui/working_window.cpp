@@ -1,0 +1,54 @@
+#include "gui/working_window.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace kelmo::gui {
+
+WorkingWindow::WorkingWindow(const FrameSpec& spec, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(spec.title);
+    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, spec.background);
+    setPalette(pal);
+
+    QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("tabs");
+    tabs_->setGeometry(10, 10, desktop.width() - spec.width_less,
+                       desktop.height() - spec.height_less);
+    for (const QString& caption : spec.tabs) {
+        auto* page = new QWidget;
+        page->setAutoFillBackground(true);
+        tabs_->addTab(page, caption);
+    }
+    connect(tabs_, &QTabWidget::currentChanged, this, &WorkingWindow::on_current_changed);
+}
+
+QWidget* WorkingWindow::page(int index) const { return tabs_->widget(index); }
+
+void WorkingWindow::select_tab(int index) {
+    programmatic_ = true;
+    tabs_->setCurrentIndex(index);
+    programmatic_ = false;
+}
+
+void WorkingWindow::run(int entry) {
+    select_tab(entry);
+    setWindowState(windowState() | Qt::WindowMaximized);
+    exec();
+}
+
+void WorkingWindow::on_current_changed(int index) {
+    if (programmatic_) return;
+    if (tabs_->tabText(index) == " FERMER") {
+        close();
+        return;
+    }
+    emit tabChosen(index);
+}
+
+}  // namespace kelmo::gui
