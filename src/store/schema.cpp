@@ -13,10 +13,12 @@ namespace {
 // that comparisons, max() and sums are numeric and sums read back as whole digits.
 // Date texts, names, designations, modes and observations are TEXT. Telephone, postal
 // account and file numbers are TEXT: their leading zeros are part of what was typed.
+// FProd.Pai, after the last column read by position, keeps the purchase price typed on the
+// product: the initial quantity is valued at it while Pa holds the weighted average.
 const std::vector<DataFile> kFiles = {
     {kProd, "dbProd.db",
      {"CREATE TABLE FProd (Codeprod INTEGER, Prod TEXT, Qi INTEGER, Pa INTEGER, Pvf INTEGER, "
-      "Pvc INTEGER, stock INTEGER, Ref TEXT)",
+      "Pvc INTEGER, stock INTEGER, Ref TEXT, Pai INTEGER)",
       "CREATE INDEX FProd_code ON FProd(Codeprod)", "CREATE INDEX FProd_prod ON FProd(Prod)",
       "CREATE INDEX FProd_ref ON FProd(Ref)"}},
     {kClient, "dbclient.db",

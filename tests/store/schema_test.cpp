@@ -37,7 +37,7 @@ TEST(Schema, ColumnsInOrderWithTheirAffinities) {
     using V = std::vector<std::string>;
     EXPECT_EQ(columns(s, kProd, "FProd"),
               (V{"Codeprod:INTEGER", "Prod:TEXT", "Qi:INTEGER", "Pa:INTEGER", "Pvf:INTEGER",
-                 "Pvc:INTEGER", "stock:INTEGER", "Ref:TEXT"}));
+                 "Pvc:INTEGER", "stock:INTEGER", "Ref:TEXT", "Pai:INTEGER"}));
     EXPECT_EQ(columns(s, kClient, "fclient"),
               (V{"CodeClient:INTEGER", "nom:TEXT", "ad:TEXT", "tel:TEXT", "fonc:TEXT",
                  "dateN:TEXT", "ccp:TEXT", "si:INTEGER", "Vf:INTEGER"}));
