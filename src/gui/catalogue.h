@@ -1,0 +1,28 @@
+// The numbered pictures and screen fonts shared by every window and printout.
+//
+// Pictures are carried inside the program (Qt resources under :/pictures) and loaded into
+// numbered slots; fonts 0 to 29 are looked up by face through fontconfig, with metric
+// look-alikes and a sans-serif fallback so that no text renders empty when a face is missing.
+#pragma once
+
+#include <QFont>
+#include <QPixmap>
+
+namespace kelmo::gui {
+
+// Loads every picture slot from the resources (done once at start-up; picture() also
+// loads on first use so that tests need not call it).
+void load_pictures();
+
+// The picture of slot `n`, or a null pixmap for a number that holds none.
+const QPixmap& picture(int n);
+
+// (Re)creates the thirty screen fonts; printouts that changed them call it again.
+void load_screen_fonts();
+
+// Screen font `n` (0 to 29); an unknown number gives font 0. Created on first use.
+const QFont& screen_font(int n);
+
+inline constexpr int kScreenFontCount = 30;
+
+}  // namespace kelmo::gui
