@@ -59,4 +59,12 @@ std::optional<std::string> QtOperator::choose_folder(const std::string& title,
     return dir.toStdString();
 }
 
+std::unique_ptr<PrintTarget> QtOperator::choose_printer() {
+    if (!printer_dialog_) {
+        message("Erreur", "Aucune imprimante n'est disponible !");
+        return nullptr;
+    }
+    return printer_dialog_(active_parent(parent_));
+}
+
 }  // namespace kelmo::gui

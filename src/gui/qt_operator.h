@@ -1,6 +1,8 @@
 // The operator reached through Qt's message boxes and file dialogs.
 #pragma once
 
+#include <functional>
+
 #include "util/operator.h"
 
 class QWidget;
@@ -20,8 +22,15 @@ public:
     std::optional<std::string> choose_folder(const std::string& title,
                                              const std::string& start) override;
 
+    // The printer dialog lives with the print back ends (a layer above this one), so the
+    // program hands it in at start-up: op.set_printer_dialog(print::show_printer_dialog).
+    using PrinterDialog = std::function<std::unique_ptr<PrintTarget>(QWidget* parent)>;
+    void set_printer_dialog(PrinterDialog dialog) { printer_dialog_ = std::move(dialog); }
+    std::unique_ptr<PrintTarget> choose_printer() override;
+
 private:
     QWidget* parent_;
+    PrinterDialog printer_dialog_;
 };
 
 }  // namespace kelmo::gui

@@ -3,8 +3,11 @@
 // implementation lives with the widgets.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
+
+#include "util/print_target.h"
 
 namespace kelmo {
 
@@ -31,6 +34,10 @@ public:
     // A folder; empty when the operator cancels.
     virtual std::optional<std::string> choose_folder(const std::string& title,
                                                      const std::string& start) = 0;
+
+    // The printer-selection dialog: the printer chosen, or null when the operator cancels
+    // (the printout then stops without a word). Operators that cannot print say "cancelled".
+    virtual std::unique_ptr<PrintTarget> choose_printer() { return nullptr; }
 };
 
 }  // namespace kelmo

@@ -28,6 +28,14 @@ std::optional<std::string> ScriptedOperator::choose_folder(const std::string& ti
     return next_choice();
 }
 
+std::unique_ptr<PrintTarget> ScriptedOperator::choose_printer() {
+    shown.push_back({"printer", "", ""});
+    if (printers.empty()) return nullptr;
+    auto p = std::move(printers.front());
+    printers.pop_front();
+    return p;
+}
+
 std::vector<std::string> ScriptedOperator::texts() const {
     std::vector<std::string> out;
     for (const Shown& s : shown) out.push_back(s.text);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,7 +12,7 @@
 namespace kelmo::test {
 
 struct Shown {
-    std::string kind;  // "message", "yes_no", "yes_no_cancel", "file", "folder"
+    std::string kind;  // "message", "yes_no", "yes_no_cancel", "file", "folder", "printer"
     std::string title;
     std::string text;
     bool operator==(const Shown&) const = default;
@@ -26,12 +27,16 @@ public:
                                            const std::string& filter) override;
     std::optional<std::string> choose_folder(const std::string& title,
                                              const std::string& start) override;
+    std::unique_ptr<PrintTarget> choose_printer() override;
 
     // Answers given in order; when none is queued, questions get `default_answer` and
     // choices get nothing (cancelled).
     std::deque<Answer> answers;
     Answer default_answer = Answer::Yes;
     std::deque<std::optional<std::string>> choices;
+    // Printers "chosen" in the printer dialog, in order (a null entry, or none queued, is a
+    // cancelled dialog). Tests queue a recorder from src/print here.
+    std::deque<std::unique_ptr<PrintTarget>> printers;
 
     std::vector<Shown> shown;
 
