@@ -31,7 +31,9 @@ ListPrintout sample_printout() {
 std::vector<ListRow> rows_of(int n) {
     std::vector<ListRow> rows;
     for (int i = 0; i < n; ++i) {
-        rows.push_back(ListRow{{"01/02/2024", "ligne " + std::to_string(i + 1), "1 250.00"}});
+        ListRow row;
+        row.cells = {"01/02/2024", "ligne " + std::to_string(i + 1), "1 250.00"};
+        rows.push_back(row);
     }
     return rows;
 }
