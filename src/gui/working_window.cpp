@@ -23,6 +23,11 @@ WorkingWindow::WorkingWindow(const FrameSpec& spec, QWidget* parent) : QDialog(p
     for (const QString& caption : spec.tabs) {
         auto* page = new QWidget;
         page->setAutoFillBackground(true);
+        // The background colour shows only around the panel: the pages keep the
+        // application's own colours instead of inheriting the window's.
+        QPalette page_pal = page->palette();
+        page_pal.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
+        page->setPalette(page_pal);
         tabs_->addTab(page, caption);
     }
     connect(tabs_, &QTabWidget::currentChanged, this, &WorkingWindow::on_current_changed);
