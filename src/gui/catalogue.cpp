@@ -1,5 +1,6 @@
 #include "gui/catalogue.h"
 
+#include <QGuiApplication>
 #include <QString>
 
 #include <array>
@@ -115,6 +116,13 @@ const QFont& screen_font(int n) {
     if (!fonts_loaded) load_screen_fonts();
     if (n < 0 || n >= kScreenFontCount) n = 0;
     return fonts()[n];
+}
+
+void use_application_font() {
+    install_substitutions();
+    QFont font("arial", 9);
+    font.setStyleHint(QFont::SansSerif);
+    QGuiApplication::setFont(font);
 }
 
 }  // namespace kelmo::gui
