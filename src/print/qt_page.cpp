@@ -183,6 +183,7 @@ std::unique_ptr<PrintTarget> show_printer_dialog(QWidget* parent) {
     printer->setPageOrientation(QPageLayout::Portrait);
     printer->setFullPage(false);
     QPrintDialog dialog(printer.get(), parent);
+    dialog.setWindowTitle("Imprimer");
     // Every page is printed: no range, selection or current-page choice.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
