@@ -1,13 +1,43 @@
-// Kelmov2: opens the data files; the windows come on top of this.
+// Kelmov2: pictures, data files, fonts, login, then the main window until the session ends.
 #include <QApplication>
 
+#include "app/accounts.h"
+#include "app/dispatch.h"
+#include "app/login_window.h"
+#include "app/main_window.h"
+#include "gui/catalogue.h"
 #include "gui/qt_operator.h"
+#include "gui/session.h"
 #include "store/store.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The session ends by "Fin de session" or by closing the main window, never because
+    // the login window, the last one open for a moment, has closed.
+    app.setQuitOnLastWindowClosed(false);
+
+    kelmo::gui::load_pictures();
     kelmo::gui::QtOperator op;
-    auto store = kelmo::store::Store::open(op);
+    auto store = kelmo::store::Store::open(op, "Data");
     if (!store) return 1;
-    return 0;
+    kelmo::gui::load_screen_fonts();
+    kelmo::gui::use_application_font();
+
+    kelmo::gui::Session session{*store, op};
+    {
+        kelmo::app::Accounts accounts(*store, op);
+        kelmo::app::LoginWindow login(accounts);
+        auto user = login.run();
+        if (!user) return 0;
+        session.user = *user;
+    }
+
+    kelmo::app::ProgramWindows windows;
+    kelmo::app::MainWindow main_window(session, windows);
+    windows.set_parent(&main_window);
+    op.set_parent(&main_window);
+    QObject::connect(&main_window, &kelmo::app::MainWindow::ended, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    main_window.showMaximized();
+    return app.exec();
 }
