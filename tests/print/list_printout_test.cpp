@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "print/layout.h"
 #include "print/recorder.h"
@@ -203,6 +204,28 @@ TEST_F(ListPrintoutTest, BottomLimitIsInDevicePixelsSoItDependsOnTheResolution) 
     op.printers.push_back(std::make_unique<RecordingTarget>(rec, 2480, 3507));
     print_list(op, sample_printout(), rows_of(54));
     EXPECT_EQ(rec->pages, 1);
+}
+
+TEST_F(ListPrintoutTest, StartedJobIsEndedEvenWhenDrawingFails) {
+    op.printers.push_back(std::make_unique<RecordingTarget>(rec));
+    EXPECT_THROW(run_print_job(op, "",
+                               [](Page& page) {
+                                   page.text(0, 0, "avant");
+                                   throw std::runtime_error("panne");
+                               }),
+                 std::runtime_error);
+    EXPECT_TRUE(rec->ended);
+    EXPECT_EQ(rec->calls.back().kind, Call::EndJob);
+}
+
+TEST_F(ListPrintoutTest, DocumentCheckRefusesWithItsOwnMessage) {
+    op.printers.push_back(std::make_unique<RecordingTarget>(rec));
+    bool drawn = false;
+    EXPECT_EQ(run_print_job(op, "N° de BL incorrect !", [&](Page&) { drawn = true; }),
+              PrintOutcome::Refused);
+    EXPECT_FALSE(drawn);
+    EXPECT_EQ(op.texts(), std::vector<std::string>{"N° de BL incorrect !"});
+    EXPECT_EQ(op.printers.size(), 1u);  // the dialog never opened
 }
 
 TEST_F(ListPrintoutTest, NoFooterWhenThePrintoutHasNone) {
