@@ -1,0 +1,155 @@
+#include "masters/page_widgets.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QValidator>
+
+#include "gui/catalogue.h"
+#include "gui/list_view.h"
+
+namespace kelmo::masters {
+
+namespace {
+
+constexpr int kFieldHeight = 22;
+
+class Capitals : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+Qt::Alignment qt_alignment(Align a) {
+    switch (a) {
+        case Align::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case Align::Center:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
+        default:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+void set_item(QTreeWidgetItem* item, const ListRow& row, const std::vector<ListColumn>& columns) {
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+        item->setText(c, qs(row.cell(c)));
+        item->setTextAlignment(c, qt_alignment(columns[c].align));
+        if (row.background)
+            item->setBackground(c, gui::to_qcolor(*row.background));
+        else
+            item->setData(c, Qt::BackgroundRole, QVariant());
+    }
+}
+
+}  // namespace
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string text_of(const QLineEdit* field) {
+    return field->text().toStdString();
+}
+std::string text_of(const QComboBox* box) {
+    return box->currentText().toStdString();
+}
+
+QLabel* heading(QWidget* page, const QString& text) {
+    auto* l = new QLabel(text, page);
+    l->setObjectName("heading");
+    l->setFont(gui::screen_font(17));
+    l->move(20, 20);
+    l->adjustSize();
+    return l;
+}
+
+QLabel* label(QWidget* page, const QString& text, int x, int y, int width) {
+    auto* l = new QLabel(text, page);
+    l->setGeometry(x, y, width, kFieldHeight);
+    return l;
+}
+
+QLineEdit* field(QWidget* page, const char* name, int x, int y, int width) {
+    auto* f = new QLineEdit(page);
+    f->setObjectName(name);
+    f->setGeometry(x, y, width, kFieldHeight);
+    return f;
+}
+
+QLineEdit* read_only(QWidget* page, const char* name, int x, int y, int width, Rgb background) {
+    QLineEdit* f = field(page, name, x, y, width);
+    f->setReadOnly(true);
+    f->setFocusPolicy(Qt::NoFocus);
+    QPalette pal = f->palette();
+    pal.setColor(QPalette::Base, gui::to_qcolor(background));
+    f->setPalette(pal);
+    return f;
+}
+
+QPushButton* button(QWidget* page, const QString& caption, int x, int y, int width) {
+    auto* b = new QPushButton(caption, page);
+    b->setGeometry(x, y, width, 28);
+    // Return belongs to the fields' Enter chains, never to a default button.
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+void frame(QWidget* page, int x, int y, int width, int height) {
+    auto* f = new QFrame(page);
+    f->setFrameShape(QFrame::Box);
+    f->setFrameShadow(QFrame::Plain);
+    f->setGeometry(x, y, width, height);
+    f->lower();
+}
+
+QPushButton* reset_button(QWidget* page, int x, int y) {
+    auto* b = button(page, QString(), x, y, 30);
+    b->setObjectName("reset");
+    b->setFixedSize(30, 30);
+    b->setIcon(QIcon(gui::picture(10)));
+    b->setIconSize(QSize(26, 26));
+    b->setToolTip("Initialiser les champs de saisie...");
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+void capitals(QLineEdit* field) {
+    field->setValidator(new Capitals(field));
+}
+void capitals(QComboBox* box) {
+    box->setValidator(new Capitals(box));
+}
+
+void show_all(QTreeWidget* list, const std::vector<ListRow>& rows) {
+    gui::show_rows(list, rows);
+}
+
+void show_change(QTreeWidget* list, const std::vector<ListRow>& rows,
+                 const std::vector<ListColumn>& columns, RowChange change) {
+    switch (change.kind) {
+        case RowChange::None:
+            return;
+        case RowChange::Replaced:
+            if (QTreeWidgetItem* item = list->topLevelItem(change.index))
+                set_item(item, rows[change.index], columns);
+            return;
+        case RowChange::Appended: {
+            auto* item = new QTreeWidgetItem;
+            set_item(item, rows[change.index], columns);
+            list->addTopLevelItem(item);
+            return;
+        }
+        case RowChange::Removed:
+            delete list->takeTopLevelItem(change.index);
+            return;
+    }
+}
+
+}  // namespace kelmo::masters

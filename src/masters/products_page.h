@@ -1,0 +1,48 @@
+// The products tab of the Tables window: lays out the form, the buttons and the list, and
+// moves field texts between the widgets and ProductsTab around each operation.
+#pragma once
+
+#include <QObject>
+
+#include "masters/products.h"
+
+class QLineEdit;
+class QTreeWidget;
+class QWidget;
+
+namespace kelmo::gui {
+struct Session;
+}
+
+namespace kelmo::masters {
+
+class ProductsPage : public QObject {
+  public:
+    ProductsPage(QWidget* page, gui::Session& session);
+
+    ProductsTab& tab() { return tab_; }
+    QTreeWidget* list() const { return list_; }
+
+    void fill_if_empty();
+    void new_product();
+    void save_product();
+    void delete_product();
+    void export_products();
+
+  private:
+    void read_form();
+    void show_form();
+    void choose_row(int index);
+
+    ProductsTab tab_;
+    QLineEdit* code_;
+    QLineEdit* prod_;
+    QLineEdit* qi_;
+    QLineEdit* pa_;
+    QLineEdit* pvf_;
+    QLineEdit* pvc_;
+    QLineEdit* stock_;
+    QTreeWidget* list_;
+};
+
+}  // namespace kelmo::masters

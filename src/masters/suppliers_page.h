@@ -1,0 +1,45 @@
+// The suppliers tab of the Tables window: form and list, moved to and from SuppliersTab
+// around each operation. It has no keyboard command other than Enter.
+#pragma once
+
+#include <QObject>
+
+#include "masters/suppliers.h"
+
+class QLineEdit;
+class QTreeWidget;
+class QWidget;
+
+namespace kelmo::gui {
+struct Session;
+}
+
+namespace kelmo::masters {
+
+class SuppliersPage : public QObject {
+  public:
+    SuppliersPage(QWidget* page, gui::Session& session);
+
+    SuppliersTab& tab() { return tab_; }
+    QTreeWidget* list() const { return list_; }
+
+    void fill_if_empty();
+    void new_supplier();
+    void save_supplier();
+    void delete_supplier();
+    void clear_supplier_form();
+
+  private:
+    void read_form();
+    void show_form();
+
+    SuppliersTab tab_;
+    QLineEdit* code_;
+    QLineEdit* nom_;
+    QLineEdit* ad_;
+    QLineEdit* tel_;
+    QLineEdit* si_;
+    QTreeWidget* list_;
+};
+
+}  // namespace kelmo::masters

@@ -1,0 +1,103 @@
+#include "masters/tables_window.h"
+
+#include <QShortcut>
+#include <QTabWidget>
+
+#include "gui/session.h"
+#include "masters/clients_page.h"
+#include "masters/products_page.h"
+#include "masters/suppliers_page.h"
+
+namespace kelmo::masters {
+
+namespace {
+
+gui::FrameSpec frame_spec() {
+    gui::FrameSpec spec;
+    spec.title = "Logiciel de vente par facilité - Tables";
+    spec.background = QColor(33, 33, 255);
+    spec.tabs = {"TABLE DES PRODUITS", " TABLE DES CLIENTS", " TABLE DES FOURNISSEURS"};
+    spec.width_less = 100;
+    spec.height_less = 50;
+    return spec;
+}
+
+}  // namespace
+
+TablesWindow::TablesWindow(gui::Session& session, QWidget* parent)
+    : gui::WorkingWindow(frame_spec(), parent),
+      products_(new ProductsPage(page(Products), session)),
+      clients_(new ClientsPage(page(Clients), session)),
+      suppliers_(new SuppliersPage(page(Suppliers), session)) {
+    connect(this, &gui::WorkingWindow::tabChosen, this, &TablesWindow::on_tab_chosen);
+    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this,
+            &TablesWindow::on_save_key);
+    connect(new QShortcut(QKeySequence(Qt::Key_F6), this), &QShortcut::activated, this,
+            &TablesWindow::on_new_key);
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Delete), this), &QShortcut::activated,
+            this, &TablesWindow::on_delete_key);
+}
+
+void TablesWindow::open_on(int entry) {
+    select_tab(entry);
+    clients_->fill_occupation_box();
+}
+
+void TablesWindow::on_tab_chosen(int index) {
+    switch (index) {
+        case Products:
+            products_->fill_if_empty();
+            break;
+        case Clients:
+            clients_->fill_if_empty();
+            break;
+        case Suppliers:
+            suppliers_->fill_if_empty();
+            break;
+    }
+}
+
+void TablesWindow::on_save_key() {
+    switch (tabs()->currentIndex()) {
+        case Products:
+            products_->save_product();
+            break;
+        case Clients:
+            clients_->save_client();
+            break;
+    }
+}
+
+void TablesWindow::on_new_key() {
+    switch (tabs()->currentIndex()) {
+        case Products:
+            products_->new_product();
+            break;
+        case Clients:
+            clients_->new_client();
+            break;
+    }
+}
+
+void TablesWindow::on_delete_key() {
+    switch (tabs()->currentIndex()) {
+        case Products:
+            products_->delete_product();
+            break;
+        case Clients:
+            clients_->delete_client();
+            break;
+    }
+}
+
+void tables_window(gui::Session& session, QWidget* parent) {
+    const int entry = session.selected_entry >= TablesWindow::Products &&
+                              session.selected_entry <= TablesWindow::Suppliers
+                          ? session.selected_entry
+                          : TablesWindow::Products;
+    TablesWindow window(session, parent);
+    window.open_on(entry);
+    window.run(entry);
+}
+
+}  // namespace kelmo::masters
