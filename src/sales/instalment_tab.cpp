@@ -157,6 +157,13 @@ void InstalmentTab::tab_chosen() {
     run([this] { logic_.tab_chosen(); });
 }
 
+void InstalmentTab::show_document(const std::string& number) {
+    pull();
+    logic_.form.number = number;
+    logic_.load_instalment_sale();
+    push();
+}
+
 void InstalmentTab::print() {
     pull();
     print_instalment_delivery_note(session_.op, logic_);

@@ -34,8 +34,12 @@ public:
 
     // Tab-change initialisation (the operator chose this tab).
     void tab_chosen();
+    // Shows stored document `number` (the product movement tab picks one this way).
+    void show_document(const std::string& number);
     // Return with the focus in `focus`: true when the tab has an effect for it.
     bool next_field(QWidget* focus);
+    // Shows the form's values in the controls.
+    void refresh() { push(); }
     // The controls that Return acts on.
     std::vector<QWidget*> return_fields() const;
 
