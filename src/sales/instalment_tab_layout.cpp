@@ -12,6 +12,7 @@
 #include "gui/list_view.h"
 #include "gui/upper_case.h"
 #include "sales/instalment_tab.h"
+#include "util/dates.h"
 
 namespace kelmo::sales {
 
@@ -59,7 +60,8 @@ QComboBox* box(QWidget* parent, const QString& name, int x, int y, int w, int h 
 }
 
 QDateEdit* picker(QWidget* parent, const QString& name, int x, int y, int w) {
-    auto* d = new QDateEdit(QDate::currentDate(), parent);
+    const LocalDateTime now = local_now();  // the program's clock, fixed in tests
+    auto* d = new QDateEdit(QDate(now.date.year, now.date.month, now.date.day), parent);
     d->setObjectName(name);
     d->setDisplayFormat("dd/MM/yyyy");
     d->setCalendarPopup(true);
