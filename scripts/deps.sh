@@ -8,7 +8,7 @@ KELMO_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlite3-dev
   libgtest-dev googletest libbenchmark-dev
-  fonts-crosextra-carlito fonts-liberation2 fonts-dejavu-core fontconfig
+  fonts-crosextra-carlito fonts-liberation2 fonts-arkpandora fonts-dejavu-core fontconfig
   poppler-utils xdg-utils
 )
 
