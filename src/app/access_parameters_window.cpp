@@ -61,13 +61,14 @@ QFrame* flat_frame(QWidget* page, int x, int y, int width, int height) {
     return f;
 }
 
-std::string text_of(const QLineEdit* f) { return f->text().toStdString(); }
+std::string text_of(const QLineEdit* f) {
+    return f->text().toStdString();
+}
 
 }  // namespace
 
 AccessParametersWindow::AccessParametersWindow(gui::Session& session, QWidget* parent)
-    : gui::WorkingWindow(frame_spec(), parent),
-      logic_(session.store, session.op, session.user) {
+    : gui::WorkingWindow(frame_spec(), parent), logic_(session.store, session.op, session.user) {
     const int desktop_width = QGuiApplication::primaryScreen()->availableGeometry().width();
     build_admin_tab(page(0), desktop_width);
     build_user_tab(page(1));
@@ -120,8 +121,7 @@ void AccessParametersWindow::build_user_tab(QWidget* page) {
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     user_new_code = field(frame, 744, y, 80, true, false);
     user_validate = button("Valider", frame, 850, y - 4, 100);
-    connect(user_validate, &QPushButton::clicked, this,
-            &AccessParametersWindow::on_validate_user);
+    connect(user_validate, &QPushButton::clicked, this, &AccessParametersWindow::on_validate_user);
 }
 
 void AccessParametersWindow::read_fields() {

@@ -16,7 +16,7 @@ namespace kelmo::app {
 
 class AccessParametersWindow : public gui::WorkingWindow {
     Q_OBJECT
-public:
+  public:
     AccessParametersWindow(gui::Session& session, QWidget* parent = nullptr);
 
     AccessParameters& logic() { return logic_; }
@@ -35,7 +35,7 @@ public:
     QLineEdit* user_new_code = nullptr;
     QPushButton* user_validate = nullptr;
 
-private:
+  private:
     void build_admin_tab(QWidget* page, int desktop_width);
     void build_user_tab(QWidget* page);
     void read_fields();

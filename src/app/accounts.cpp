@@ -44,7 +44,9 @@ std::vector<std::string> Accounts::user_names() {
 AccessParameters::AccessParameters(store::Store& store, Operator& op, std::string session_user)
     : store_(store), op_(op), session_user_(std::move(session_user)) {}
 
-void AccessParameters::fill_users() { state_.users = Accounts(store_, op_).user_names(); }
+void AccessParameters::fill_users() {
+    state_.users = Accounts(store_, op_).user_names();
+}
 
 void AccessParameters::validate_admin() {
     if (state_.admin_name != kAdmin) {
@@ -60,8 +62,7 @@ void AccessParameters::validate_admin() {
     state_.management_enabled = true;
     if (state_.admin_new_code.empty()) return;
     if (op_.ask_yes_no_cancel("Nouveau mot de passe",
-                              "Etes-vous sûr de vouloir modifier le mot de passe?") !=
-        Answer::Yes)
+                              "Etes-vous sûr de vouloir modifier le mot de passe?") != Answer::Yes)
         return;
     if (store_.update(kParam, "Update fparam set mp=? where username='ADMIN'",
                       {state_.admin_new_code}))
@@ -88,8 +89,7 @@ void AccessParameters::remove_user() {
     auto it = std::find(state_.users.begin(), state_.users.end(), name);
     if (it == state_.users.end()) return;
     if (op_.ask_yes_no_cancel("Supprimer un utilisateur",
-                              "Etes-vous sûr de vouloir supprimer cet utilisateur?") !=
-        Answer::Yes)
+                              "Etes-vous sûr de vouloir supprimer cet utilisateur?") != Answer::Yes)
         return;
     state_.users.erase(it);
     store_.update(kParam, "Delete from Fparam where username=?", {name});
@@ -107,8 +107,7 @@ void AccessParameters::validate_user() {
                 op_.ask_yes_no_cancel("Modifier mot de passe",
                                       "Etes-vous sûr de vouloir modifier le mot de passe?") ==
                     Answer::Yes) {
-                store_.update(kParam, "Update Fparam set mp=? where username=?",
-                              {new_code, name});
+                store_.update(kParam, "Update Fparam set mp=? where username=?", {new_code, name});
             }
         } else {
             op_.message("Erreur", "Mot de passe incorrect !");

@@ -15,7 +15,7 @@ inline constexpr const char* kAdmin = "ADMIN";
 enum class LoginResult { Admitted, WrongCode, UnknownUser };
 
 class Accounts {
-public:
+  public:
     Accounts(store::Store& store, Operator& op) : store_(store), op_(op) {}
 
     // Names for the login box: "ADMIN" first, then every other account in table order.
@@ -30,14 +30,14 @@ public:
     // Every user name except the administrator's, in table order.
     std::vector<std::string> user_names();
 
-private:
+  private:
     store::Store& store_;
     Operator& op_;
 };
 
 // The access-parameters window's state and operations.
 class AccessParameters {
-public:
+  public:
     struct State {
         // Administrator tab.
         std::string admin_name = kAdmin;
@@ -76,7 +76,7 @@ public:
     // "Valider" of the user tab: changes a user's code given the old one.
     void validate_user();
 
-private:
+  private:
     store::Store& store_;
     Operator& op_;
     std::string session_user_;

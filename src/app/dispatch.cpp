@@ -8,16 +8,18 @@
 namespace kelmo::app {
 
 void ProgramWindows::open(Window window, gui::Session& session) {
+    // clang-format off
     switch (window) {
-        case Window::Tables: return open_placeholder_window(window, session, parent_);
-        case Window::Sales: return open_placeholder_window(window, session, parent_);
-        case Window::Debit: return open_placeholder_window(window, session, parent_);
-        case Window::Treasury: return open_placeholder_window(window, session, parent_);
-        case Window::Journals: return open_placeholder_window(window, session, parent_);
-        case Window::Invoice: return open_placeholder_window(window, session, parent_);
+        case Window::Tables:           return open_placeholder_window(window, session, parent_);
+        case Window::Sales:            return open_placeholder_window(window, session, parent_);
+        case Window::Debit:            return open_placeholder_window(window, session, parent_);
+        case Window::Treasury:         return open_placeholder_window(window, session, parent_);
+        case Window::Journals:         return open_placeholder_window(window, session, parent_);
+        case Window::Invoice:          return open_placeholder_window(window, session, parent_);
         case Window::AccessParameters: return access_parameters_window(session, parent_);
-        case Window::InitialBalances: return initial_balances_window(session, parent_);
+        case Window::InitialBalances:  return initial_balances_window(session, parent_);
     }
+    // clang-format on
 }
 
 }  // namespace kelmo::app

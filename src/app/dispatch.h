@@ -8,12 +8,12 @@ class QWidget;
 namespace kelmo::app {
 
 class ProgramWindows : public WindowOpener {
-public:
+  public:
     explicit ProgramWindows(QWidget* parent = nullptr) : parent_(parent) {}
     void set_parent(QWidget* parent) { parent_ = parent; }
     void open(Window window, gui::Session& session) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

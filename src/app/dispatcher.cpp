@@ -12,9 +12,12 @@ struct Range {
 
 // Tested in this order; the selected entry is the number less the range's first.
 constexpr Range kRanges[] = {
-    {1, 3, Window::Tables},         {10, 16, Window::Sales},
-    {22, 23, Window::Debit},        {30, 36, Window::Treasury},
-    {40, 45, Window::Journals},     {50, 51, Window::Invoice},
+    {1, 3, Window::Tables},
+    {10, 16, Window::Sales},
+    {22, 23, Window::Debit},
+    {30, 36, Window::Treasury},
+    {40, 45, Window::Journals},
+    {50, 51, Window::Invoice},
     {61, 62, Window::AccessParameters},
 };
 
@@ -32,7 +35,8 @@ Outcome dispatch_command(int command, gui::Session& session, WindowOpener& opene
         opener.open(Window::InitialBalances, session);
         return Outcome::Continue;
     }
-    if (command == kEndOfSessionCommand || command == kEndOfSessionButtonNumber) return Outcome::EndSession;
+    if (command == kEndOfSessionCommand || command == kEndOfSessionButtonNumber)
+        return Outcome::EndSession;
     return Outcome::Continue;
 }
 
@@ -84,8 +88,7 @@ const std::vector<Menu>& main_menu() {
 int filler_button_count(int numbered_icons_width, int blank_width, int inner_width) {
     if (blank_width <= 0) return 0;  // a missing blank picture would never fill the width
     int count = 0;
-    for (int width = numbered_icons_width; width < inner_width - 50; width += blank_width)
-        ++count;
+    for (int width = numbered_icons_width; width < inner_width - 50; width += blank_width) ++count;
     return count;
 }
 

@@ -23,7 +23,7 @@ enum class Window {
 
 // Opens a working window and returns when it is closed.
 class WindowOpener {
-public:
+  public:
     virtual ~WindowOpener() = default;
     virtual void open(Window window, gui::Session& session) = 0;
 };

@@ -10,7 +10,7 @@
 namespace kelmo::app {
 
 class InitialBalances {
-public:
+  public:
     struct State {
         std::string balance;  // opening cash balance as shown (display form)
         std::string account;  // postal account number
@@ -28,7 +28,7 @@ public:
     // "Valider": stores the two values as the single row of FCpte. False when refused.
     bool save_initial_balances();
 
-private:
+  private:
     store::Store& store_;
     Operator& op_;
     State state_;

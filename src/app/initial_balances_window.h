@@ -14,7 +14,7 @@ namespace kelmo::app {
 
 class InitialBalancesWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     InitialBalancesWindow(gui::Session& session, QWidget* parent = nullptr);
 
     QLabel* balance_label = nullptr;
@@ -26,7 +26,7 @@ public:
     // Shows the window maximised and returns when it is closed.
     void run();
 
-private:
+  private:
     void show_state();
     void on_validate();
 

@@ -16,7 +16,7 @@ namespace kelmo::app {
 
 class LoginWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit LoginWindow(Accounts& accounts, QWidget* parent = nullptr);
 
     // Fills the user box and creates the default accounts when there are none.
@@ -30,11 +30,11 @@ public:
     QPushButton* validate_button() const { return validate_; }
     const std::optional<std::string>& admitted_user() const { return admitted_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void on_enter();
     void login_check();
     void on_user_chosen(int index);

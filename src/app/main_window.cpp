@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
-#include <algorithm>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -10,6 +9,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "gui/catalogue.h"
 
@@ -28,8 +28,7 @@ QFrame* toolbar_separator(QWidget* parent) {
 
 }  // namespace
 
-MainWindow::MainWindow(gui::Session& session, WindowOpener& opener, QSize desktop,
-                       QWidget* parent)
+MainWindow::MainWindow(gui::Session& session, WindowOpener& opener, QSize desktop, QWidget* parent)
     : QMainWindow(parent), session_(session), opener_(opener) {
     if (!desktop.isValid()) desktop = QGuiApplication::primaryScreen()->availableGeometry().size();
     setWindowTitle("Kelmo 2019 (Logiciel de gestion Vente par facilité - Version 1)");

@@ -16,7 +16,7 @@ namespace kelmo::app {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // `desktop` is the primary desktop's size (tests give their own).
     MainWindow(gui::Session& session, WindowOpener& opener, QSize desktop = QSize(),
                QWidget* parent = nullptr);
@@ -29,15 +29,15 @@ public:
     int filler_buttons() const { return filler_buttons_; }
     QLabel* splash() const { return splash_; }
 
-signals:
+  signals:
     // The window was closed, by its close box or by the end of the session.
     void ended();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void build_menu();
     void build_toolbar(int inner_width);
     void place_splash();

@@ -9,12 +9,12 @@ const QColor kMagenta(255, 0, 255);
 gui::FrameSpec working_frame(Window window) {
     switch (window) {
         case Window::Tables:
-            return {"Logiciel de vente par facilité - Tables",
-                    QColor(33, 33, 255),
-                    {"TABLE DES PRODUITS", " TABLE DES CLIENTS", " TABLE DES FOURNISSEURS",
-                     " FERMER"},
-                    100,
-                    50};
+            return {
+                "Logiciel de vente par facilité - Tables",
+                QColor(33, 33, 255),
+                {"TABLE DES PRODUITS", " TABLE DES CLIENTS", " TABLE DES FOURNISSEURS", " FERMER"},
+                100,
+                50};
         case Window::Sales:
             return {"Logiciel de vente par facilité - Ventes et réceptions",
                     kMagenta,
@@ -37,13 +37,13 @@ gui::FrameSpec working_frame(Window window) {
                     100,
                     50};
         case Window::Journals:
-            return {"Logiciel de vente par facilité - Journaux",
-                    kMagenta,
-                    {" JOURNAL DE STOCK", " JOURNAL DE CAISSE", " JOURNAL DES RECEPTIONS",
-                     "JOURNAL DES VERSEMENTS", " MARGE BENEFICIAIRE", " JOURNAL DES BRS",
-                     " FERMER"},
-                    100,
-                    50};
+            return {
+                "Logiciel de vente par facilité - Journaux",
+                kMagenta,
+                {" JOURNAL DE STOCK", " JOURNAL DE CAISSE", " JOURNAL DES RECEPTIONS",
+                 "JOURNAL DES VERSEMENTS", " MARGE BENEFICIAIRE", " JOURNAL DES BRS", " FERMER"},
+                100,
+                50};
         case Window::Invoice:
             return {"Logiciel de vente par facilité - facture",
                     QColor(250, 213, 152),

@@ -17,15 +17,15 @@ struct Slot {
 };
 
 constexpr Slot kSlots[] = {
-    {0, "login_banner.jpg"},  {1, "splash.jpg"},      {6, "previous.png"},
-    {7, "next.png"},          {10, "reset.png"},      {98, "letterhead.jpg"},
-    {99, "letterhead.jpg"},   {100, "tool_100.png"},  {101, "tool_101.png"},
-    {102, "tool_102.png"},    {103, "tool_103.png"},  {104, "tool_104.png"},
-    {105, "tool_105.png"},    {106, "tool_106.png"},  {107, "tool_107.png"},
-    {108, "tool_108.png"},    {109, "tool_109.png"},  {110, "tool_110.png"},
-    {111, "tool_111.png"},    {112, "tool_112.png"},  {113, "tool_113.png"},
-    {114, "tool_114.png"},    {115, "tool_115.png"},  {116, "tool_116.png"},
-    {117, "tool_117.png"},    {118, "tool_118.png"},  {119, "tool_119.png"},
+    {0, "login_banner.jpg"}, {1, "splash.jpg"},     {6, "previous.png"},
+    {7, "next.png"},         {10, "reset.png"},     {98, "letterhead.jpg"},
+    {99, "letterhead.jpg"},  {100, "tool_100.png"}, {101, "tool_101.png"},
+    {102, "tool_102.png"},   {103, "tool_103.png"}, {104, "tool_104.png"},
+    {105, "tool_105.png"},   {106, "tool_106.png"}, {107, "tool_107.png"},
+    {108, "tool_108.png"},   {109, "tool_109.png"}, {110, "tool_110.png"},
+    {111, "tool_111.png"},   {112, "tool_112.png"}, {113, "tool_113.png"},
+    {114, "tool_114.png"},   {115, "tool_115.png"}, {116, "tool_116.png"},
+    {117, "tool_117.png"},   {118, "tool_118.png"}, {119, "tool_119.png"},
     {120, "tool_blank.png"},
 };
 
@@ -68,7 +68,8 @@ std::array<QFont, kScreenFontCount>& fonts() {
 bool fonts_loaded = false;
 
 // Faces the desktop may lack, mapped to installed look-alikes: the metric-compatible ones
-// first (Liberation Sans for Arial, Carlito for Calibri), then general sans faces.
+// first (Liberation Sans for Arial, Carlito for Calibri, Veranda for Verdana), then general
+// sans faces. Debian has no metric twin of Trebuchet MS; an Arial-metric face stands in.
 void install_substitutions() {
     static bool done = false;
     if (done) return;
@@ -76,9 +77,9 @@ void install_substitutions() {
     const QStringList sans = {"Liberation Sans", "DejaVu Sans", "Nimbus Sans"};
     QFont::insertSubstitutions("arial", QStringList{"Arial"} + sans);
     QFont::insertSubstitutions("Calibri", QStringList{"Carlito"} + sans);
-    QFont::insertSubstitutions(
-        "ms trebuchet", QStringList{"Trebuchet MS", "Fira Sans", "Liberation Sans"} + sans);
-    QFont::insertSubstitutions("verdana", QStringList{"Verdana", "DejaVu Sans"} + sans);
+    QFont::insertSubstitutions("ms trebuchet",
+                               QStringList{"Trebuchet MS", "Fira Sans", "Liberation Sans"} + sans);
+    QFont::insertSubstitutions("verdana", QStringList{"Verdana", "Veranda", "DejaVu Sans"} + sans);
 }
 
 }  // namespace

@@ -10,8 +10,12 @@ QValidator::State UpperCaseValidator::validate(QString& input, int& pos) const {
     return Acceptable;
 }
 
-void make_upper_case(QLineEdit* field) { field->setValidator(new UpperCaseValidator(field)); }
+void make_upper_case(QLineEdit* field) {
+    field->setValidator(new UpperCaseValidator(field));
+}
 
-void make_upper_case(QComboBox* box) { box->setValidator(new UpperCaseValidator(box)); }
+void make_upper_case(QComboBox* box) {
+    box->setValidator(new UpperCaseValidator(box));
+}
 
 }  // namespace kelmo::gui

@@ -10,7 +10,7 @@ namespace kelmo::gui {
 
 // Accepts everything and upper-cases it in place, keeping the cursor where it was.
 class UpperCaseValidator : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override;
 };

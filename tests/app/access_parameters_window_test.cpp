@@ -13,7 +13,7 @@ using kelmo::app::AccessParametersWindow;
 
 class AccessParametersWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() {
         data_ = std::make_unique<kelmo::test::TempData>();
         kelmo::app::Accounts(data_->store(), data_->op()).fill_users_and_create_defaults();
@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(window.user_new_code->text(), QString());
     }
 
-private:
+  private:
     static void click_row(AccessParametersWindow& window, int row) {
         window.show();
         QTreeWidgetItem* item = window.users->topLevelItem(row);

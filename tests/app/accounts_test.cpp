@@ -85,7 +85,7 @@ TEST(Accounts, LoginCheck) {
 }
 
 class AccessParametersTest : public ::testing::Test {
-protected:
+  protected:
     AccessParametersTest() {
         Accounts(data.store(), data.op()).fill_users_and_create_defaults();
         data.store().update(kParam, "Insert into Fparam(UserName,Mp)values (?,?)", {"ALI", "11"});
@@ -219,10 +219,10 @@ TEST_F(AccessParametersTest, UserChangesHisCode) {
     };
 
     submit("VARO", "bad", "1");
-    EXPECT_EQ(data.op().shown.back(), (kelmo::test::Shown{"message", "Erreur",
-                                                          "Mot de passe incorrect !"}));
+    EXPECT_EQ(data.op().shown.back(),
+              (kelmo::test::Shown{"message", "Erreur", "Mot de passe incorrect !"}));
     data.op().clear();
-    submit("PERSONNE", "", "1");  // unknown names are ignored
+    submit("PERSONNE", "", "1");   // unknown names are ignored
     submit("VARO", "702638", "");  // no new code: nothing to do
     EXPECT_TRUE(data.op().shown.empty());
     EXPECT_EQ(stored_code(data, "VARO"), "702638");

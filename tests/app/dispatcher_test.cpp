@@ -30,9 +30,12 @@ TEST(Dispatch, EveryRangeOpensItsWindowOnTheSelectedEntry) {
         int first, last;
         Window window;
     };
-    const Range ranges[] = {{1, 3, Window::Tables},     {10, 16, Window::Sales},
-                            {22, 23, Window::Debit},    {30, 36, Window::Treasury},
-                            {40, 45, Window::Journals}, {50, 51, Window::Invoice},
+    const Range ranges[] = {{1, 3, Window::Tables},
+                            {10, 16, Window::Sales},
+                            {22, 23, Window::Debit},
+                            {30, 36, Window::Treasury},
+                            {40, 45, Window::Journals},
+                            {50, 51, Window::Invoice},
                             {61, 62, Window::AccessParameters}};
     for (const Range& r : ranges) {
         for (int n = r.first; n <= r.last; ++n) {
@@ -80,8 +83,7 @@ TEST(Menu, ItemsAreUniqueAndEveryOneIsDispatched) {
             EXPECT_TRUE(seen.insert(item.command).second) << item.command;
             Recorder opener;
             Outcome outcome = dispatch_command(item.command, session, opener);
-            EXPECT_TRUE(opener.opened.size() == 1 || outcome == Outcome::EndSession)
-                << item.text;
+            EXPECT_TRUE(opener.opened.size() == 1 || outcome == Outcome::EndSession) << item.text;
         }
     }
     EXPECT_EQ(seen.size(), 30u);
@@ -90,8 +92,8 @@ TEST(Menu, ItemsAreUniqueAndEveryOneIsDispatched) {
 TEST(Toolbar, FillerButtons) {
     // 21 icons of 32 pixels: 672. Fillers run while the width stays below inner - 50.
     EXPECT_EQ(kelmo::app::filler_button_count(672, 32, 1366), 21);  // 672 + 21*32 = 1344
-    EXPECT_EQ(kelmo::app::filler_button_count(672, 32, 722), 0);     // exactly inner - 50
+    EXPECT_EQ(kelmo::app::filler_button_count(672, 32, 722), 0);    // exactly inner - 50
     EXPECT_EQ(kelmo::app::filler_button_count(672, 32, 723), 1);
-    EXPECT_EQ(kelmo::app::filler_button_count(672, 32, 600), 0);     // narrower than the icons
+    EXPECT_EQ(kelmo::app::filler_button_count(672, 32, 600), 0);  // narrower than the icons
     EXPECT_EQ(kelmo::app::filler_button_count(672, 0, 1366), 0);
 }

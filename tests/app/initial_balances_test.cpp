@@ -91,9 +91,8 @@ TEST(InitialBalances, EmptyAccountIsRefusedAndNothingIsWritten) {
         window.state().balance = "1000";
         window.state().account = account;
         EXPECT_FALSE(window.save_initial_balances());
-        EXPECT_EQ(data.op().shown,
-                  (std::vector<kelmo::test::Shown>{
-                      {"message", "Erreur", "Le n° de compte est incorrect!"}}));
+        EXPECT_EQ(data.op().shown, (std::vector<kelmo::test::Shown>{
+                                       {"message", "Erreur", "Le n° de compte est incorrect!"}}));
         Stored s = stored(data);
         EXPECT_EQ(s.rows, 1u);
         EXPECT_EQ(s.si, "50000");

@@ -11,7 +11,7 @@ using kelmo::app::InitialBalancesWindow;
 
 class InitialBalancesWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void labels_follow_the_stored_row() {
         kelmo::test::TempData data;
         kelmo::gui::Session session{data.store(), data.op(), "ADMIN"};

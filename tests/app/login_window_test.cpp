@@ -12,7 +12,7 @@ using kelmo::app::LoginWindow;
 
 class LoginWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() {
         data_ = std::make_unique<kelmo::test::TempData>();
         accounts_ = std::make_unique<Accounts>(data_->store(), data_->op());
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(window_->code_field()->hasFocus());
     }
 
-private:
+  private:
     std::unique_ptr<kelmo::test::TempData> data_;
     std::unique_ptr<Accounts> accounts_;
     std::unique_ptr<LoginWindow> window_;

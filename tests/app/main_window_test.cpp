@@ -38,7 +38,7 @@ QStringList menu_lines(QMenu* menu) {
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() {
         data_ = std::make_unique<kelmo::test::TempData>();
         session_ = std::make_unique<kelmo::gui::Session>(
@@ -68,19 +68,19 @@ private slots:
             titles << a->text();
             menus << a->menu();
         }
-        QCOMPARE(titles, QStringList({"Tables", "Ventes et réceptions",
-                                      "Prélèvement sur compte CCP", "Trésorerie",
-                                      "Rapports et journaux", "Factures", "Paramètres"}));
+        QCOMPARE(titles,
+                 QStringList({"Tables", "Ventes et réceptions", "Prélèvement sur compte CCP",
+                              "Trésorerie", "Rapports et journaux", "Factures", "Paramètres"}));
         QCOMPARE(menu_lines(menus[1]),
-                 QStringList({"Vente par facilité", "Vente ordinaire", "-", "Journal de vente",
-                              "-", "Achat", "-", "Fiche de stock", "Mouvement produit", "-",
+                 QStringList({"Vente par facilité", "Vente ordinaire", "-", "Journal de vente", "-",
+                              "Achat", "-", "Fiche de stock", "Mouvement produit", "-",
                               "Régularisation du stock"}));
         QCOMPARE(menu_lines(menus[3]).size(), 7);
         QCOMPARE(menu_lines(menus[3])[4], QString("Fiche Fournisseur"));
-        QCOMPARE(menu_lines(menus[6]),
-                 QStringList({"Paramètres d'accès (ADMINISTRATEUR)",
-                              "Paramètres d'accès (UTILISATEUR)", "-",
-                              "Configurer les soldes initiaux", "-", "Fin de session"}));
+        QCOMPARE(
+            menu_lines(menus[6]),
+            QStringList({"Paramètres d'accès (ADMINISTRATEUR)", "Paramètres d'accès (UTILISATEUR)",
+                         "-", "Configurer les soldes initiaux", "-", "Fin de session"}));
         QCOMPARE(window.menu_action(2)->text(), QString("Table des clients"));
         QCOMPARE(window.menu_action(23)->text(),
                  QString("Importer le fichier délivré par la Poste"));
@@ -95,13 +95,20 @@ private slots:
             int entry;
         };
         const Case cases[] = {
-            {1, Window::Tables, 0},           {3, Window::Tables, 2},
-            {10, Window::Sales, 0},           {15, Window::Sales, 5},
-            {16, Window::Sales, 6},           {22, Window::Debit, 0},
-            {23, Window::Debit, 1},           {30, Window::Treasury, 0},
-            {36, Window::Treasury, 6},        {40, Window::Journals, 0},
-            {45, Window::Journals, 5},        {50, Window::Invoice, 0},
-            {61, Window::AccessParameters, 0}, {62, Window::AccessParameters, 1},
+            {1, Window::Tables, 0},
+            {3, Window::Tables, 2},
+            {10, Window::Sales, 0},
+            {15, Window::Sales, 5},
+            {16, Window::Sales, 6},
+            {22, Window::Debit, 0},
+            {23, Window::Debit, 1},
+            {30, Window::Treasury, 0},
+            {36, Window::Treasury, 6},
+            {40, Window::Journals, 0},
+            {45, Window::Journals, 5},
+            {50, Window::Invoice, 0},
+            {61, Window::AccessParameters, 0},
+            {62, Window::AccessParameters, 1},
             {63, Window::InitialBalances, 1},  // keeps the entry of item 62
         };
         for (const Case& c : cases) {
@@ -200,7 +207,7 @@ private slots:
         }
     }
 
-private:
+  private:
     std::unique_ptr<kelmo::test::TempData> data_;
     std::unique_ptr<kelmo::gui::Session> session_;
 };
