@@ -140,6 +140,32 @@ std::vector<Word> words_of(const std::string& pdf) {
     return words;
 }
 
+// An 8-bit grey rendering of one page.
+struct Gray {
+    int width = 0, height = 0;
+    std::string pixels;
+    int at(int x, int y) const {
+        if (x < 0 || y < 0 || x >= width || y >= height) return 255;
+        return static_cast<unsigned char>(pixels[static_cast<size_t>(y) * width + x]);
+    }
+};
+
+Gray render_gray(const std::string& pdf, int page, int dpi) {
+    const std::string out = pdf + ".page";
+    run("pdftoppm -gray -aa no -aaVector no -r " + std::to_string(dpi) + " -f " +
+        std::to_string(page) + " -l " + std::to_string(page) + " -singlefile '" + pdf + "' '" +
+        out + "' 2>/dev/null");
+    Gray g;
+    std::ifstream in(out + ".pgm", std::ios::binary);
+    std::string magic;
+    int maxval = 0;
+    if (!(in >> magic >> g.width >> g.height >> maxval) || magic != "P5") return {};
+    in.get();
+    g.pixels.resize(static_cast<size_t>(g.width) * g.height);
+    in.read(g.pixels.data(), static_cast<std::streamsize>(g.pixels.size()));
+    return g;
+}
+
 ListPrintout client_card() {
     ListPrintout p;
     p.page_header = [](Page& page, PrintState& s) {
@@ -151,6 +177,10 @@ ListPrintout client_card() {
         page.text(cm_to_x(page, 1.2f), s.y, "BENALI KARIM");
         page.text(cm_to_x(page, 14), s.y, "Période du 01/01/2024 au 31/12/2024");
         s.y += cm_to_y(page, 1);
+        // A grey band behind the column titles, the titles dark grey on it.
+        page.box(s.columns.front(), s.y, s.columns.back(), s.y + cm_to_y(page, 1),
+                 Rgb{211, 211, 211});
+        page.set_text_colours(Rgb{69, 69, 69}, Rgb{211, 211, 211});
         draw_column_titles(page, s, 68,
                            {{"Date", 1.2f, 0.4f},
                             {"Libellé de l'opération", 3.2f, 0.5f},
@@ -245,6 +275,28 @@ TEST_F(PdfBackEnd, ListPrintoutReachesThePdfWhereTheRecorderPutsIt) {
     EXPECT_EQ(text.find("Agent: ADMIN", agent + 1), std::string::npos);
     EXPECT_GT(agent, text.find('\f'));  // after the first page's end
     EXPECT_NE(text.find("Heure: 09:07:30"), std::string::npos);
+
+    // Lines and boxes: the first page rendered without anti-aliasing at 150 dpi (a quarter
+    // of the device pixels) is dark along every recorded line and grey inside the band.
+    Gray image = render_gray(pdf, 1, 150);
+    ASSERT_GT(image.width, 0);
+    int lines = 0;
+    for (const Call& c : rec->of_kind(Call::Line)) {
+        if (c.page != 0) continue;
+        int darkest = 255;
+        const int x = (c.x + c.x2) / 2 / 4, y = (c.y + c.y2) / 2 / 4;
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) darkest = std::min(darkest, image.at(x + dx, y + dy));
+        }
+        EXPECT_LT(darkest, 100) << "line " << c.x << "," << c.y << " " << c.x2 << "," << c.y2;
+        ++lines;
+    }
+    EXPECT_EQ(lines, 9);  // six boundaries, three rules
+    auto boxes = rec->of_kind(Call::Box);
+    ASSERT_FALSE(boxes.empty());
+    const Call& band = boxes.front();
+    // Left of the first title, inside the band: grey 211, not white.
+    EXPECT_NEAR(image.at((band.x + 10) / 4, (band.y + 10) / 4), 211, 3);
 }
 
 TEST_F(PdfBackEnd, FontHeightsOnPaperFollowTheCentimetres) {
