@@ -1,5 +1,6 @@
 // Kelmov2: pictures, data files, fonts, login, then the main window until the session ends.
 #include <QApplication>
+#include <QIcon>
 
 #include "app/accounts.h"
 #include "app/dispatch.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     // The session ends by "Fin de session" or by closing the main window, never because
     // the login window, the last one open for a moment, has closed.
     app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(QIcon(":/pictures/kelmo_icon.png"));
 
     kelmo::gui::load_pictures();
     kelmo::gui::QtOperator op;
