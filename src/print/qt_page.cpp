@@ -36,7 +36,7 @@ void install_print_substitutions() {
     QFont::insertSubstitutions("arial", QStringList{"Arial", "Liberation Sans"} + sans);
     QFont::insertSubstitutions("calibri", QStringList{"Carlito"} + sans);
     QFont::insertSubstitutions("candara", QStringList{"Carlito"} + sans);
-    QFont::insertSubstitutions("verdana", QStringList{"DejaVu Sans"} + sans);
+    QFont::insertSubstitutions("verdana", QStringList{"Veranda", "DejaVu Sans"} + sans);
 }
 
 }  // namespace
