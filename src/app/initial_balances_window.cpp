@@ -32,7 +32,8 @@ InitialBalancesWindow::InitialBalancesWindow(gui::Session& session, QWidget* par
     balance = new QLineEdit(frame);
     balance->setObjectName("balance");
     balance->setAlignment(Qt::AlignRight);
-    balance->setGeometry(140 - 10, kRow, 90, 22);
+    // The label is 130 wide from x = 20: the field starts where it ends, not under it.
+    balance->setGeometry(152 - 10, kRow, 90, 22);
     account_label = new QLabel(frame);
     account_label->setGeometry(300 - 10, kRow, 120, 22);
     account = new QLineEdit(frame);

@@ -57,8 +57,13 @@ MainWindow::MainWindow(gui::Session& session, WindowOpener& opener, QSize deskto
 }
 
 void MainWindow::build_menu() {
+    // The menus read at a size above the controls' own.
+    QFont menu_font = font();
+    menu_font.setPointSize(9);
+    menuBar()->setFont(menu_font);
     for (const Menu& menu : main_menu()) {
         QMenu* qmenu = menuBar()->addMenu(QString::fromStdString(menu.title));
+        qmenu->setFont(menu_font);
         for (const MenuItem& item : menu.items) {
             if (item.separator()) {
                 qmenu->addSeparator();

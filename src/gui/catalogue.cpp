@@ -121,7 +121,7 @@ const QFont& screen_font(int n) {
 
 void use_application_font() {
     install_substitutions();
-    QFont font("arial", 9);
+    QFont font("arial", 8);
     font.setStyleHint(QFont::SansSerif);
     QGuiApplication::setFont(font);
 }

@@ -25,8 +25,8 @@ const QFont& screen_font(int n);
 
 inline constexpr int kScreenFontCount = 30;
 
-// The font of controls that have no catalogue font: an Arial-metric face at 9 points, so
-// that captions fit the widths the windows give them.
+// The font of controls that have no catalogue font: an Arial-metric face at 8 points, the
+// size the windows' fixed positions and widths were laid out for.
 void use_application_font();
 
 }  // namespace kelmo::gui
