@@ -88,6 +88,8 @@ void ClientsTab::enter_name() {
 }
 
 void ClientsTab::enter_ccp() {
+    // An empty account would match any client saved without one.
+    if (trim(form.ccp).empty()) return;
     const store::Rows rows =
         store_.query(store::kClient, "SELECT * FROM fclient where Ccp=?", {form.ccp});
     if (!rows.empty()) load_client(rows[0].text(0));

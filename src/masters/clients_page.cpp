@@ -53,9 +53,9 @@ ClientsPage::ClientsPage(QWidget* page, gui::Session& session)
     cash_->setObjectName("clientCash");
     cash_->setGeometry(620, 170, 200, 22);
 
-    QPushButton* remove = button(page, "(#Alt+#SUP) Supprimer", 500, 225, 150);
-    QPushButton* create = button(page, "(#F6) Nouveau Client", 660, 225, 150);
-    QPushButton* save = button(page, "(#F5) Valider", 820, 225, 150);
+    QPushButton* remove = button(page, "(#Alt+#SUP) Supprimer", 450, 225, 170);
+    QPushButton* create = button(page, "(#F6) Nouveau Client", 630, 225, 170);
+    QPushButton* save = button(page, "(#F5) Valider", 810, 225, 160);
 
     list_ =
         gui::make_list(page, QRect(10, 265, 960, 280), ClientsTab::columns(), Rgb{216, 205, 232});

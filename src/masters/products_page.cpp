@@ -19,7 +19,12 @@ namespace {
 // Opens the file with the desktop's spreadsheet program, without waiting for it; a missing
 // program is not reported.
 void open_with_desktop(const std::string& path) {
-    QProcess::startDetached("xdg-open", {qs(path)});
+    QProcess process;
+    process.setProgram("xdg-open");
+    process.setArguments({qs(path)});
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.startDetached();
 }
 
 }  // namespace

@@ -71,6 +71,11 @@ TEST_F(ClientsTest, EnterLoadsTheClientByNameOrPostalAccount) {
     tab.form.nom = "NOBODY";
     tab.enter_name();
     EXPECT_EQ(tab.form.code, "");
+    // Enter on an empty postal account keeps what was typed, even if a client has none.
+    save("NOCCP", "");
+    tab.form = {"", "TYPED", "", "", "", "", "", "", true};
+    tab.enter_ccp();
+    EXPECT_EQ(tab.form.nom, "TYPED");
 }
 
 TEST_F(ClientsTest, ListAndChoosingARow) {
