@@ -1,5 +1,5 @@
 // Draws the instalment tab with a sample document into a PNG and its delivery note into a
-// PDF, to look at them: sales_shots <png> <pdf>.
+// PDF, to look at them: sales_shots <png> <pdf> [extra lines on the note].
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,6 +86,9 @@ int main(int argc, char** argv) {
     logic.take_instalment_price();
     tab.refresh();
 
+    for (int i = 0; argc > 3 && i < std::atoi(argv[3]); ++i)
+        logic.form.lines.push_back(sales::make_row(
+            {"1", "TELEVISEUR LED 43 POUCES", "1.00", "25 000.00", "25 000.00"}));
     data.op().printers.push_back(std::make_unique<print::PdfFile>(argv[2]));
     QTimer::singleShot(800, [&] {
         window.window().grab().save(argv[1]);
