@@ -201,6 +201,33 @@ private slots:
         QCOMPARE(QString::fromStdString(data->op().last()),
                  QString("Tranche doit être numérique !"));
     }
+
+    void save_confirms_only_a_validated_document() {
+        open(0);
+        auto& t = tab();
+        QTest::mouseClick(t.new_button, Qt::LeftButton);
+        QTest::mouseClick(t.save_button, Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(data->op().last()), QString("Nbre de mois incorrect !"));
+        t.months->setText("5");
+        t.per_month->setText("1");
+        t.instalment->setText("0");
+        t.total->setText("0");
+        t.file_number->setText("9");
+        t.client->setText("NOUVEAU");
+        t.ccp->setText("42");
+        data->op().clear();
+        QTest::mouseClick(t.save_button, Qt::LeftButton);
+        QCOMPARE(data->op().shown.size(), size_t(1));
+        QCOMPARE(data->op().shown[0].title, std::string("Confirmation"));
+        QCOMPARE(QString::fromStdString(data->op().last()), QString("BLF validé !"));
+        QCOMPARE(t.client_id->text(), QString("2"));
+        QCOMPARE(t.first_date->text(), t.date->text());
+
+        data->op().clear();
+        QTest::mouseClick(t.print_button, Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(data->op().last()),
+                 QString("Il n'y a rien à imprimer ! "));
+    }
 };
 
 QTEST_MAIN(SalesWindowTest)
