@@ -183,6 +183,14 @@ TEST(WholeUnits, CutsTheHundredths) {
     for (auto [h, units] : cases) EXPECT_EQ(whole_units_text(h), units) << h;
 }
 
+TEST(Replay, RegularisationTakingMoreThanThereIsKeepsTheAverage) {
+    // 2 units at 10.00, then a regularisation of 0.50 in and 3.00 out: nothing left to
+    // spread the entry over, and the stock goes below zero.
+    const Replayed r = replay_movements({{0, 200, 0, 1000}, {1, 50, 300, 4000}});
+    EXPECT_EQ(r.stock, -50);
+    EXPECT_EQ(r.average, 1000);
+}
+
 TEST(Replay, LargeQuantitiesDoNotOverflow) {
     const Replayed r = replay_movements(
         {{0, 100'000'000'00LL, 0, 90'000'000'00LL}, {1, 100'000'000'00LL, 0, 110'000'000'00LL}});
