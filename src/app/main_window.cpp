@@ -23,6 +23,7 @@ QFrame* toolbar_separator(QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Sunken);
+    line->setFixedHeight(26);
     return line;
 }
 
@@ -91,7 +92,7 @@ void MainWindow::build_toolbar(int inner_width) {
     strip->setObjectName("strip");
     strip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(strip);
-    layout->setContentsMargins(2, 1, 2, 1);
+    layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);
 
     auto add_button = [&](int picture_number) {
@@ -102,7 +103,7 @@ void MainWindow::build_toolbar(int inner_width) {
         button->setIconSize(icon.size());
         button->setFocusPolicy(Qt::NoFocus);
         layout->addWidget(button);
-        layout->addWidget(toolbar_separator(strip));
+        layout->addWidget(toolbar_separator(strip), 0, Qt::AlignVCenter);
         return button;
     };
 
