@@ -118,8 +118,9 @@ void ClientsPage::fill_occupation_box() {
     fonc_->setEditText(typed);
 }
 
-void ClientsPage::fill_if_empty() {
-    if (list_->topLevelItemCount() > 0) return;
+void ClientsPage::fill_on_choice() {
+    if (filled_) return;
+    filled_ = true;
     tab_.fill_client_list();
     show_all(list_, tab_.rows());
     fill_occupation_box();

@@ -25,8 +25,8 @@ class ClientsPage : public QObject {
     ClientsTab& tab() { return tab_; }
     QTreeWidget* list() const { return list_; }
 
-    // Fills the list and the occupation box when the list holds no row.
-    void fill_if_empty();
+    // Fills the list (and the occupation box) the first time the tab is chosen.
+    void fill_on_choice();
     void fill_occupation_box();
     void new_client();
     void save_client();
@@ -49,6 +49,8 @@ class ClientsPage : public QObject {
     QRadioButton* instalment_;
     QRadioButton* cash_;
     QTreeWidget* list_;
+    // Rows saved before the first fill are only a few of the table's: the fill still runs.
+    bool filled_ = false;
 };
 
 }  // namespace kelmo::masters

@@ -96,8 +96,9 @@ void ProductsPage::show_form() {
     stock_->setText(qs(f.stock));
 }
 
-void ProductsPage::fill_if_empty() {
-    if (list_->topLevelItemCount() > 0) return;
+void ProductsPage::fill_on_choice() {
+    if (filled_) return;
+    filled_ = true;
     tab_.fill_product_list();
     show_all(list_, tab_.rows());
 }

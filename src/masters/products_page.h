@@ -23,7 +23,8 @@ class ProductsPage : public QObject {
     ProductsTab& tab() { return tab_; }
     QTreeWidget* list() const { return list_; }
 
-    void fill_if_empty();
+    // Fills the list the first time the tab is chosen.
+    void fill_on_choice();
     void new_product();
     void save_product();
     void delete_product();
@@ -43,6 +44,8 @@ class ProductsPage : public QObject {
     QLineEdit* pvc_;
     QLineEdit* stock_;
     QTreeWidget* list_;
+    // Rows saved before the first fill are only a few of the table's: the fill still runs.
+    bool filled_ = false;
 };
 
 }  // namespace kelmo::masters

@@ -74,8 +74,9 @@ void SuppliersPage::show_form() {
     si_->setText(qs(f.si));
 }
 
-void SuppliersPage::fill_if_empty() {
-    if (list_->topLevelItemCount() > 0) return;
+void SuppliersPage::fill_on_choice() {
+    if (filled_) return;
+    filled_ = true;
     tab_.fill_supplier_list();
     show_all(list_, tab_.rows());
 }

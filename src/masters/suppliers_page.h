@@ -23,7 +23,8 @@ class SuppliersPage : public QObject {
     SuppliersTab& tab() { return tab_; }
     QTreeWidget* list() const { return list_; }
 
-    void fill_if_empty();
+    // Fills the list the first time the tab is chosen.
+    void fill_on_choice();
     void new_supplier();
     void save_supplier();
     void delete_supplier();
@@ -40,6 +41,8 @@ class SuppliersPage : public QObject {
     QLineEdit* tel_;
     QLineEdit* si_;
     QTreeWidget* list_;
+    // Rows saved before the first fill are only a few of the table's: the fill still runs.
+    bool filled_ = false;
 };
 
 }  // namespace kelmo::masters

@@ -46,13 +46,13 @@ void TablesWindow::open_on(int entry) {
 void TablesWindow::on_tab_chosen(int index) {
     switch (index) {
         case Products:
-            products_->fill_if_empty();
+            products_->fill_on_choice();
             break;
         case Clients:
-            clients_->fill_if_empty();
+            clients_->fill_on_choice();
             break;
         case Suppliers:
-            suppliers_->fill_if_empty();
+            suppliers_->fill_on_choice();
             break;
     }
 }

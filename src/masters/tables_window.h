@@ -34,7 +34,7 @@ class TablesWindow : public gui::WorkingWindow {
     SuppliersPage& suppliers() { return *suppliers_; }
 
   private:
-    // The list of a tab the operator chooses is filled when it holds no row.
+    // The list of a tab the operator chooses is filled, once.
     void on_tab_chosen(int index);
     // F5, F6 and Alt+Delete act on the products and clients tabs only.
     void on_save_key();

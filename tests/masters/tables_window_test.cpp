@@ -120,6 +120,10 @@ class TablesWindowTest : public QObject {
         QCOMPARE(rows("productList"), 1);  // appended to the unfilled list
         QCOMPARE(designation->text(), QString());
         QVERIFY(data->op().shown.empty());
+        // Coming back to the tab still fills it: the list then shows every product.
+        window->tabs()->setCurrentIndex(TablesWindow::Suppliers);
+        window->tabs()->setCurrentIndex(TablesWindow::Products);
+        QCOMPARE(rows("productList"), 2);
     }
 
     void enter_walks_the_client_form_loading_known_clients() {
