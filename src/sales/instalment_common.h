@@ -10,7 +10,9 @@
 namespace kelmo::sales::detail {
 
 // Hundredths of a typed or displayed amount ("1 234.50" -> 123450; "" -> 0).
-inline long long cents(std::string_view text) { return whole_value(to_hundredths(text)); }
+inline long long cents(std::string_view text) {
+    return whole_value(to_hundredths(text));
+}
 
 // Line amount: quantity times unit price, both in hundredths, with the last two digits
 // cut (truncated towards zero). Held in 128 bits so that no product of two amounts wraps.

@@ -23,8 +23,12 @@ long long g_next_free = 0;
 
 InstalmentSale::InstalmentSale(store::Store& store, Operator& op) : store_(store), op_(op) {}
 
-long long InstalmentSale::next_free_number() { return g_next_free; }
-void InstalmentSale::reset_next_free_number() { g_next_free = 0; }
+long long InstalmentSale::next_free_number() {
+    return g_next_free;
+}
+void InstalmentSale::reset_next_free_number() {
+    g_next_free = 0;
+}
 
 void InstalmentSale::set_client_code(const std::string& code) {
     client_code_ = code;
@@ -48,11 +52,12 @@ long long InstalmentSale::new_instalment_sale_number() {
 
 void InstalmentSale::clear_instalment_sale_form() {
     for (std::string* f :
-         {&form.number, &form.file_number, &form.client, &form.address, &form.tel, &form.ccp,
-          &form.occupation, &form.debit_day, &form.code, &form.designation, &form.quantity,
-          &form.unit_price, &form.total, &form.discount, &form.first_payment, &form.first_date,
-          &form.months, &form.per_month, &form.monthly, &form.net, &form.instalment,
-          &form.count_text, &form.remaining, &form.months_left})
+         {&form.number,     &form.file_number, &form.client,        &form.address,
+          &form.tel,        &form.ccp,         &form.occupation,    &form.debit_day,
+          &form.code,       &form.designation, &form.quantity,      &form.unit_price,
+          &form.total,      &form.discount,    &form.first_payment, &form.first_date,
+          &form.months,     &form.per_month,   &form.monthly,       &form.net,
+          &form.instalment, &form.count_text,  &form.remaining,     &form.months_left})
         f->clear();
     form.lines.clear();
     form.calendar.clear();
@@ -75,16 +80,15 @@ void InstalmentSale::load_instalment_sale() {
     clear_instalment_sale_form();
     form.number = number;
     long long numdoc = whole_value(number);
-    store::Rows rows =
-        store_.query(kBlf, "Select * FROM fBLf where numdoc=?", {to_text(numdoc)});
+    store::Rows rows = store_.query(kBlf, "Select * FROM fBLf where numdoc=?", {to_text(numdoc)});
     if (!rows.empty()) {
         const store::Row& r = rows[0];
         form.date = date_of_day_number(r.integer(2));
         set_client_code(r.text(3));
         std::string jp = r.text(4);
         std::string first_date = r.text(8);
-        store::Rows client = store_.query(kClient, "SELECT * FROM fclient where codeClient=?",
-                                          {r.text(3)});
+        store::Rows client =
+            store_.query(kClient, "SELECT * FROM fclient where codeClient=?", {r.text(3)});
         if (!client.empty()) {
             const store::Row& c = client[0];
             form.client = c.text(1);
@@ -93,8 +97,8 @@ void InstalmentSale::load_instalment_sale() {
             form.occupation = c.text(4);
             form.ccp = c.text(6);
         }
-        if (jp.empty()) jp = whole_value(first_date.substr(0, 2)) > 0 ? first_date.substr(0, 2)
-                                                                       : "17";
+        if (jp.empty())
+            jp = whole_value(first_date.substr(0, 2)) > 0 ? first_date.substr(0, 2) : "17";
         form.file_number = r.text(16);
         form.debit_day = jp;
         form.total = format_amount(r.text(5));
@@ -124,7 +128,7 @@ void InstalmentSale::show_instalment_sale_lines() {
         store::Rows product = store_.query(kProd, "SELECT * from FProd where codeprod=?", {code});
         std::string designation = product.empty() ? std::string() : product[0].text(1);
         form.lines.push_back(make_row({code, designation, format_amount(r.text(6)),
-                                      format_amount(r.text(7)), format_amount(r.text(8))}));
+                                       format_amount(r.text(7)), format_amount(r.text(8))}));
     }
     form.total = format_amount(total);
 }
@@ -237,8 +241,7 @@ void InstalmentSale::delete_instalment_sale_line() {
     if (!check_number(numdoc)) return;
     std::string num = to_text(numdoc);
     std::string code = trim(form.code);
-    if (!store_.query(kBlfProd, "SELECT * FROM FblfProd where numdoc=? And codeprod=?",
-                      {num, code})
+    if (!store_.query(kBlfProd, "SELECT * FROM FblfProd where numdoc=? And codeprod=?", {num, code})
              .empty()) {
         if (store_.update(kBlfProd, "Delete from FblfProd where numdoc=? And codeprod=?",
                           {num, code}))
@@ -255,8 +258,7 @@ void InstalmentSale::delete_instalment_sale_line() {
 void InstalmentSale::cancel_instalment_sale() {
     std::string num = to_text(whole_value(form.number));
     if (store_.query(kBlf, "SELECT * FROM fblf where numdoc=?", {num}).empty()) return;
-    if (!op_.ask_yes_no("Confirmation",
-                        "Etes-vous sûr de vouloir annuler ce bon de livraison ?"))
+    if (!op_.ask_yes_no("Confirmation", "Etes-vous sûr de vouloir annuler ce bon de livraison ?"))
         return;
     // Every product the document moved, whether or not its lines are on show.
     std::set<std::string> codes;

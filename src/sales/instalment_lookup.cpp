@@ -66,8 +66,13 @@ void InstalmentSale::search_by_designation() {
 }
 
 void InstalmentSale::code_changed() {
-    if (!form.code.empty()) form.chooser.clear();
     lookup_ = LookupKind::Ref;
+    if (form.code.empty()) return;
+    // A search by product reference: the in-stock products whose reference holds the text.
+    form.chooser = matches(store_, kProd,
+                           "select prod from fProd where instr(Ref,?)>0 and "
+                           "CAST(stock AS INTEGER)>0 order by prod" KELMO_LIMIT,
+                           to_upper_ascii(trim(form.code)));
 }
 
 void InstalmentSale::resolve_client_by_name(const std::string& name) {
@@ -93,7 +98,8 @@ void InstalmentSale::choose(int row) {
             if (!rows.empty()) resolve_client_by_name(rows[0].text(1));
             break;
         }
-        case LookupKind::Prod: {
+        case LookupKind::Prod:
+        case LookupKind::Ref: {
             store::Rows rows = store_.query(kProd, "select * from fProd where prod=?", {value});
             if (!rows.empty()) show_instalment_product(rows[0].text(0));
             break;
@@ -110,8 +116,7 @@ void InstalmentSale::pick_line(int row) {
     form.designation = line.cell(1);
     form.quantity = line.cell(2);
     form.unit_price = line.cell(3);
-    store::Rows rows =
-        store_.query(kProd, "select * from fProd where prod=?", {form.designation});
+    store::Rows rows = store_.query(kProd, "select * from fProd where prod=?", {form.designation});
     if (!rows.empty()) show_instalment_product(rows[0].text(0));
 }
 
@@ -123,7 +128,9 @@ void InstalmentSale::pick_payment(int row) {
     form.paid = payment.cell(2);
 }
 
-void InstalmentSale::take_instalment_price() { form.unit_price = form.instalment_price; }
+void InstalmentSale::take_instalment_price() {
+    form.unit_price = form.instalment_price;
+}
 
 void InstalmentSale::show_instalment_client() {
     store::Rows rows =

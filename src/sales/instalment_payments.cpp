@@ -92,9 +92,9 @@ void InstalmentSale::record_instalment_payment() {
     std::string num = to_text(numdoc);
     std::string tr = to_text(whole_value(form.tr));
     if (paid > 0) {
-        if (!store_.query(kBlfVer,
-                          "Select * FROM fBlfVer where numdoc=? and DateV = ? and Tr = ?",
-                          {num, form.paid_date, tr})
+        if (!store_
+                 .query(kBlfVer, "Select * FROM fBlfVer where numdoc=? and DateV = ? and Tr = ?",
+                        {num, form.paid_date, tr})
                  .empty()) {
             store_.update(kBlfVer,
                           "update fBlfVer set  MntV=?, Obs=?  where numdoc=? And DateV = ? And "

@@ -29,7 +29,7 @@ inline constexpr const char* kTotalsCaption = "   TOTAUX";
 inline constexpr int kChooserLimit = 300;
 
 class InstalmentSale {
-public:
+  public:
     InstalmentSale(store::Store& store, Operator& op);
 
     InstalmentForm form;
@@ -77,7 +77,7 @@ public:
     void search_by_tel();          // "N° TEL. :"
     void search_by_ccp();          // "N° CCP :"
     void search_by_designation();  // "Désignation :" changed
-    void code_changed();           // "Code P.:"
+    void code_changed();           // "Code P.:": search by product reference
     // A click on chooser row `row` (out of range: nothing).
     void choose(int row);
     // A click on a row of the line list / of the payment list.
@@ -93,7 +93,7 @@ public:
     // Tab-change initialisation of the instalment tab.
     void tab_chosen();
 
-private:
+  private:
     void set_client_code(const std::string& code);
     void resolve_client_by_name(const std::string& name);
     bool check_number(long long& numdoc);

@@ -94,8 +94,9 @@ bool InstalmentSale::save_instalment_sale() {
     } else {
         code = masters::next_client_code(store_);
         // No birth date or opening balance on this form: none is recorded.
-        masters::ClientRecord record{code,       name, trim(form.address), trim(form.tel),
-                                     trim(form.occupation), "",   ccp,  "0",  "1"};
+        masters::ClientRecord record{
+            code, name, trim(form.address), trim(form.tel), trim(form.occupation), "", ccp,
+            "0",  "1"};
         if (!masters::insert_client(store_, record)) {
             validation_failed_ = true;
             return false;
@@ -125,12 +126,12 @@ bool InstalmentSale::save_instalment_sale() {
                          numdoc};
     bool written;
     if (!store_.query(kBlf, "Select * FROM fBLf where numdoc=?", {numdoc}).empty()) {
-        written = store_.update(
-            kBlf,
-            "update fBLf set datedoc=?,datenum=?,codeclient=?,jp=?,totblf=?,remise=?,"
-            "firstver=?,datefirstV=?,modep=?,netAPayer=?,NbreMois=?,mensualite=?,"
-            "NbreTranche=?,MntParTranche=?,ResteARemb=?,NumDos=? where numdoc=?",
-            values);
+        written =
+            store_.update(kBlf,
+                          "update fBLf set datedoc=?,datenum=?,codeclient=?,jp=?,totblf=?,remise=?,"
+                          "firstver=?,datefirstV=?,modep=?,netAPayer=?,NbreMois=?,mensualite=?,"
+                          "NbreTranche=?,MntParTranche=?,ResteARemb=?,NumDos=? where numdoc=?",
+                          values);
     } else {
         values.insert(values.begin(), numdoc);
         values.pop_back();

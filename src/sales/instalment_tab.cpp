@@ -19,16 +19,24 @@ namespace kelmo::sales {
 
 namespace {
 
-std::string text_of(const QLineEdit* f) { return f->text().toStdString(); }
-std::string text_of(const QComboBox* b) { return b->currentText().toStdString(); }
-std::string text_of(const QDateEdit* d) { return d->text().toStdString(); }
+std::string text_of(const QLineEdit* f) {
+    return f->text().toStdString();
+}
+std::string text_of(const QComboBox* b) {
+    return b->currentText().toStdString();
+}
+std::string text_of(const QDateEdit* d) {
+    return d->text().toStdString();
+}
 
 // Only a changed text is set, so that the cursor of the field being typed in stays put.
 void set(QLineEdit* f, const std::string& s) {
     QString q = QString::fromStdString(s);
     if (f->text() != q) f->setText(q);
 }
-void set(QLabel* l, const std::string& s) { l->setText(QString::fromStdString(s)); }
+void set(QLabel* l, const std::string& s) {
+    l->setText(QString::fromStdString(s));
+}
 void set(QComboBox* b, const std::vector<std::string>& entries, const std::string& s) {
     if (b->count() != static_cast<int>(entries.size())) {
         b->clear();
@@ -171,7 +179,8 @@ void InstalmentTab::print() {
 
 void InstalmentTab::connect_events() {
     auto on_click = [this](QPushButton* b, void (InstalmentSale::*op)()) {
-        connect(b, &QPushButton::clicked, this, [this, op] { run([this, op] { (logic_.*op)(); }); });
+        connect(b, &QPushButton::clicked, this,
+                [this, op] { run([this, op] { (logic_.*op)(); }); });
     };
     on_click(new_button, &InstalmentSale::new_instalment_sale);
     on_click(previous_button, &InstalmentSale::previous_instalment_sale);

@@ -26,7 +26,7 @@ namespace kelmo::sales {
 
 class InstalmentTab : public QObject {
     Q_OBJECT
-public:
+  public:
     InstalmentTab(QWidget* page, gui::Session& session);
     ~InstalmentTab() override;
 
@@ -46,19 +46,19 @@ public:
     // Controls, named as their captions (tests and the window reach them by these).
     QLineEdit *number, *file_number, *client_id, *client, *address, *tel, *ccp, *debit_day;
     QLineEdit *code, *designation, *quantity, *unit_price;
-    QLineEdit *total, *discount, *first_payment, *first_date, *net, *months, *monthly,
-        *per_month, *instalment, *tr_field, *paid, *obs;
+    QLineEdit *total, *discount, *first_payment, *first_date, *net, *months, *monthly, *per_month,
+        *instalment, *tr_field, *paid, *obs;
     QComboBox *occupation, *mode;
     QDateEdit *date, *paid_date;
     QLabel *balance, *count_text, *purchase_price, *instalment_price, *cash_price, *stock,
         *months_left, *remaining;
-    QPushButton *previous_button, *next_button, *print_button, *delete_line_button,
-        *cancel_button, *new_button, *add_line_button, *record_payment_button,
-        *delete_payment_button, *calendar_button, *save_button;
+    QPushButton *previous_button, *next_button, *print_button, *delete_line_button, *cancel_button,
+        *new_button, *add_line_button, *record_payment_button, *delete_payment_button,
+        *calendar_button, *save_button;
     QTreeWidget *chooser, *lines, *calendar, *payments;
     QProgressBar* progress;
 
-private:
+  private:
     void build(QWidget* page);
     void build_schedule(QWidget* page);
     void connect_events();

@@ -199,9 +199,9 @@ void InstalmentTab::build(QWidget* page) {
     delete_payment_button = button(page, "Supprimer le versement", 940, 354, 190);
 
     // Calendar, payments, schedule.
-    calendar = gui::make_list(page, QRect(10, 388, 250, 190),
-                              {{"DATE PREVUE", 110, Align::Left},
-                               {"MONTANT PREVU", 130, Align::Right}});
+    calendar =
+        gui::make_list(page, QRect(10, 388, 250, 190),
+                       {{"DATE PREVUE", 110, Align::Left}, {"MONTANT PREVU", 130, Align::Right}});
     calendar->setObjectName("calendar");
     payments = gui::make_list(page, QRect(270, 388, 600, 190),
                               {{"DATE REELLE", 110, Align::Center},

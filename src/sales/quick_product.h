@@ -14,12 +14,12 @@ class Store;
 namespace kelmo::sales {
 
 struct QuickProduct {
-    std::string designation;    // "DESIGNATION:"
-    std::string initial;        // "Quantité initiale:"
-    std::string purchase;       // "P. A.:"
-    std::string wholesale;      // "P.V. GROS:" (not stored)
-    std::string cash;           // "P.V. CASH:"
-    std::string instalment;     // "P.V. F."
+    std::string designation;  // "DESIGNATION:"
+    std::string initial;      // "Quantité initiale:"
+    std::string purchase;     // "P. A.:"
+    std::string wholesale;    // "P.V. GROS:" (not stored)
+    std::string cash;         // "P.V. CASH:"
+    std::string instalment;   // "P.V. F."
 };
 
 // Saves one product under the next code; its stock is left to the next recompute. The

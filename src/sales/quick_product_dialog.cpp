@@ -16,8 +16,8 @@ void run_quick_product_dialog(store::Store& store, Operator& op, const std::stri
     dialog.setWindowTitle("Nouveau produit");
     dialog.setGeometry(0, 0, 400, 400);
     dialog.setSizeGripEnabled(true);
-    const QStringList captions = {"DESIGNATION:", "Quantité initiale:", "P. A.:",
-                                  "P.V. GROS:",   "P.V. CASH:",         "P.V. F."};
+    const QStringList captions = {
+        "DESIGNATION:", "Quantité initiale:", "P. A.:", "P.V. GROS:", "P.V. CASH:", "P.V. F."};
     std::vector<QLineEdit*> fields;
     int y = 20;
     for (const QString& caption : captions) {

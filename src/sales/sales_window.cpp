@@ -15,9 +15,14 @@ gui::FrameSpec frame_spec() {
     gui::FrameSpec spec;
     spec.title = kSalesWindowTitle;
     spec.background = QColor(255, 0, 255);
-    spec.tabs = {"VENTE PAR FACILITE", " VENTE ORDINAIRE",    " JOURNAL DE VENTE",
-                 " ACHAT ",            " FICHE DE STOCK ",    " MOUVEMENT PRODUIT ",
-                 " BRS ",              " FERMER"};
+    spec.tabs = {"VENTE PAR FACILITE",
+                 " VENTE ORDINAIRE",
+                 " JOURNAL DE VENTE",
+                 " ACHAT ",
+                 " FICHE DE STOCK ",
+                 " MOUVEMENT PRODUIT ",
+                 " BRS ",
+                 " FERMER"};
     spec.width_less = 30;
     spec.height_less = 50;
     return spec;
@@ -40,7 +45,9 @@ SalesWindow::~SalesWindow() {
     delete window_;
 }
 
-void SalesWindow::run(int tab) { window_->run(tab); }
+void SalesWindow::run(int tab) {
+    window_->run(tab);
+}
 
 void SalesWindow::bind_return(QWidget* field, std::function<void()> action) {
     on_return_[field] = std::move(action);

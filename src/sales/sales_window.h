@@ -28,7 +28,7 @@ void sales_window(gui::Session& session, QWidget* parent);
 // The window as built, before it runs (sales_window uses it; tests drive it directly).
 class SalesWindow : public QObject {
     Q_OBJECT
-public:
+  public:
     SalesWindow(gui::Session& session, QWidget* parent);
     ~SalesWindow() override;
 
@@ -41,10 +41,10 @@ public:
     // Return in `field` runs `action` (the tabs bind their fields here).
     void bind_return(QWidget* field, std::function<void()> action);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void tab_chosen(int index);
 
     gui::Session& session_;

@@ -45,11 +45,19 @@ TEST_F(SalesTest, DesignationSearchOffersOnlyProductsInStock) {
     sale.choose(1);
     EXPECT_EQ(sale.form.designation, "TABLE BASSE");
     EXPECT_EQ(sale.form.stock, "1");
-    sale.form.code = "1";
+    // "Code P.:" searches the references of the products in stock.
+    db().update(store::kProd, "update FProd set Ref=? where codeprod=?", {"TB-01", "1"});
+    db().update(store::kProd, "update FProd set Ref=? where codeprod=?", {"TB-02", "2"});
+    sale.form.code = "tb";
+    sale.code_changed();
+    EXPECT_EQ(sale.lookup_kind(), LookupKind::Ref);
+    EXPECT_EQ(sale.form.chooser, (std::vector<std::string>{"TABLE BASSE"}));
+    sale.form.designation.clear();
+    sale.choose(0);
+    EXPECT_EQ(sale.form.designation, "TABLE BASSE");
+    sale.form.code = "X";
     sale.code_changed();
     EXPECT_TRUE(sale.form.chooser.empty());
-    EXPECT_EQ(sale.lookup_kind(), LookupKind::Ref);
-    sale.choose(0);  // nothing to choose in kind REF
 }
 
 TEST_F(SalesTest, ChoosingAClientByTelFillsEverythingAndTheBalance) {

@@ -13,7 +13,7 @@ using print::Call;
 using print::Recording;
 
 class DeliveryNoteTest : public SalesTest {
-protected:
+  protected:
     std::shared_ptr<Recording> rec = std::make_shared<Recording>();
 
     int x(float cm) { return print::cm_to_pixels(cm, 4960, print::kPageWidthCm); }
@@ -68,8 +68,9 @@ protected:
         sale.form.occupation = "MEDECIN";
         sale.form.ccp = "777";
         for (int i = 1; i <= line_count; ++i)
-            sale.form.lines.push_back(sales::make_row({std::to_string(i), "ARTICLE " + std::to_string(i),
-                                                       "1.00", "1 234 567.89", "1 234 567.89"}));
+            sale.form.lines.push_back(
+                sales::make_row({std::to_string(i), "ARTICLE " + std::to_string(i), "1.00",
+                                 "1 234 567.89", "1 234 567.89"}));
         sale.form.total = "30 000.00";
         sale.form.discount = "1 000.00";
         sale.form.first_payment = "5 000.00";
@@ -84,13 +85,11 @@ protected:
 
 TEST_F(DeliveryNoteTest, Refusals) {
     sale.form.lines.push_back(sales::make_row({"1", "A", "1.00", "1.00", "1.00"}));
-    EXPECT_EQ(sales::print_instalment_delivery_note(data.op(), sale),
-              print::PrintOutcome::Refused);
+    EXPECT_EQ(sales::print_instalment_delivery_note(data.op(), sale), print::PrintOutcome::Refused);
     EXPECT_EQ(data.op().last(), "N° de BL incorrect !");
     sale.form.number = "3";
     sale.form.lines.clear();
-    EXPECT_EQ(sales::print_instalment_delivery_note(data.op(), sale),
-              print::PrintOutcome::Refused);
+    EXPECT_EQ(sales::print_instalment_delivery_note(data.op(), sale), print::PrintOutcome::Refused);
     EXPECT_EQ(data.op().last(), "Il n'y a rien à imprimer ! ");
     for (const auto& s : data.op().shown) EXPECT_NE(s.kind, "printer");
 }
@@ -113,8 +112,8 @@ TEST_F(DeliveryNoteTest, HeaderRowsAndFigures) {
     EXPECT_EQ(line_at(0, y(4) + y(1)),
               (std::vector<std::string>{"(VENTE PAR FACILITE)", "Code Client:", "12"}));
     int client_y = y(4) + y(2) + y(0.5f);
-    EXPECT_EQ(line_at(0, client_y), (std::vector<std::string>{"CLIENT:", "BENALI", "ADR.:", "ORAN",
-                                                              "N° TEL.:", "0550"}));
+    EXPECT_EQ(line_at(0, client_y),
+              (std::vector<std::string>{"CLIENT:", "BENALI", "ADR.:", "ORAN", "N° TEL.:", "0550"}));
     EXPECT_EQ(line_at(0, client_y + y(0.6f)),
               (std::vector<std::string>{"FONC.:", "MEDECIN", "N° CCP :", "777"}));
 
@@ -124,12 +123,12 @@ TEST_F(DeliveryNoteTest, HeaderRowsAndFigures) {
     EXPECT_EQ(ref->y, table_top + y(0.3f));
     EXPECT_EQ(ref->front, (Rgb{69, 69, 69}));
     EXPECT_EQ(ref->back, (Rgb{211, 211, 211}));
-    EXPECT_EQ(line_at(0, ref->y), (std::vector<std::string>{"REF.", "DESIGNATION", "QTE", "P. U",
-                                                            "MONTANT"}));
+    EXPECT_EQ(line_at(0, ref->y),
+              (std::vector<std::string>{"REF.", "DESIGNATION", "QTE", "P. U", "MONTANT"}));
 
     int row_y = table_top + y(0.8f) + y(0.4f);
-    EXPECT_EQ(line_at(0, row_y), (std::vector<std::string>{"1", "ARTICLE 1", "1.00",
-                                                           "1 234 567.89", "1 234 567.89"}));
+    EXPECT_EQ(line_at(0, row_y),
+              (std::vector<std::string>{"1", "ARTICLE 1", "1.00", "1 234 567.89", "1 234 567.89"}));
     const Call* code = find_text("ARTICLE 2");
     EXPECT_EQ(code->y, row_y + y(0.6f));
     EXPECT_EQ(code->font, 54);
@@ -146,9 +145,12 @@ TEST_F(DeliveryNoteTest, HeaderRowsAndFigures) {
     EXPECT_EQ(line_at(0, total_y), (std::vector<std::string>{"T O T A L", "30 000.00"}));
     int fy = total_y + y(1);
     const std::vector<std::pair<std::string, std::string>> figures = {
-        {"REMISE", "1 000.00"},        {"1er Versement", "5 000.00"},
-        {"Net à payer", "24 000.00"},  {"Mensualité", "4 800.00"},
-        {"Nombre de mois", "5"},       {"Nbre de tranche/mois:", "2"},
+        {"REMISE", "1 000.00"},
+        {"1er Versement", "5 000.00"},
+        {"Net à payer", "24 000.00"},
+        {"Mensualité", "4 800.00"},
+        {"Nombre de mois", "5"},
+        {"Nbre de tranche/mois:", "2"},
         {"Montant par tranche:", "2 400.00"}};
     for (const auto& [label, value] : figures) {
         fy += y(0.5f);

@@ -77,7 +77,11 @@ TEST_F(SalesTest, ValidationChecksInOrder) {
         {[](auto& f) { f.client = ""; }, "Nom de client incorrect !"},
         {[](auto& f) { f.ccp = ""; }, "N° de CCP incorrect !"},
         // Two faults at once: the earlier check speaks.
-        {[](auto& f) { f.client = ""; f.months = "z"; }, "Nbre de mois incorrect !"},
+        {[](auto& f) {
+             f.client = "";
+             f.months = "z";
+         },
+         "Nbre de mois incorrect !"},
     };
     example_document();
     const sales::InstalmentForm good = sale.form;

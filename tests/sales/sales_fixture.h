@@ -14,7 +14,7 @@
 namespace kelmo::test {
 
 class SalesTest : public ::testing::Test {
-protected:
+  protected:
     SalesTest() : sale(data.store(), data.op()) {
         set_fixed_clock(LocalDateTime{{2025, 3, 10}, 9, 30, 0});
         sales::InstalmentSale::reset_next_free_number();
@@ -24,8 +24,8 @@ protected:
     store::Store& db() { return data.store(); }
 
     // A product with an initial quantity (in hundredths) and its stock recomputed.
-    void product(const std::string& code, const std::string& name, long long qi,
-                 long long pvf = 0, long long pa = 0, long long pvc = 0) {
+    void product(const std::string& code, const std::string& name, long long qi, long long pvf = 0,
+                 long long pa = 0, long long pvc = 0) {
         db().update(store::kProd,
                     "insert into FProd (Codeprod,Prod,Qi,Pa,Pvf,Pvc) values (?,?,?,?,?,?)",
                     {code, name, std::to_string(qi), std::to_string(pa), std::to_string(pvf),
@@ -42,7 +42,8 @@ protected:
     }
 
     long long stored_stock(const std::string& code) {
-        return db().query(store::kProd, "select stock from FProd where codeprod=?", {code})[0]
+        return db()
+            .query(store::kProd, "select stock from FProd where codeprod=?", {code})[0]
             .integer(0);
     }
 

@@ -87,8 +87,8 @@ int main(int argc, char** argv) {
     tab.refresh();
 
     for (int i = 0; argc > 3 && i < std::atoi(argv[3]); ++i)
-        logic.form.lines.push_back(sales::make_row(
-            {"1", "TELEVISEUR LED 43 POUCES", "1.00", "25 000.00", "25 000.00"}));
+        logic.form.lines.push_back(
+            sales::make_row({"1", "TELEVISEUR LED 43 POUCES", "1.00", "25 000.00", "25 000.00"}));
     data.op().printers.push_back(std::make_unique<print::PdfFile>(argv[2]));
     QTimer::singleShot(800, [&] {
         window.window().grab().save(argv[1]);

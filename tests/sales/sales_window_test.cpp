@@ -44,11 +44,12 @@ class SalesWindowTest : public QObject {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
     }
 
-private slots:
+  private slots:
     void init() {
         sales::InstalmentSale::reset_next_free_number();
         data = std::make_unique<test::TempData>();
-        session = std::make_unique<gui::Session>(gui::Session{data->store(), data->op(), "admin", 0});
+        session =
+            std::make_unique<gui::Session>(gui::Session{data->store(), data->op(), "admin", 0});
         db().update(store::kClient,
                     "insert into fclient (CodeClient,nom,ad,tel,fonc,dateN,ccp,si,Vf) values "
                     "(?,?,?,?,?,?,?,?,?)",
@@ -68,9 +69,9 @@ private slots:
         QStringList titles;
         for (int i = 0; i < window->window().tabs()->count(); ++i)
             titles << window->window().tabs()->tabText(i);
-        QCOMPARE(titles, (QStringList{"VENTE PAR FACILITE", " VENTE ORDINAIRE",
-                                      " JOURNAL DE VENTE", " ACHAT ", " FICHE DE STOCK ",
-                                      " MOUVEMENT PRODUIT ", " BRS ", " FERMER"}));
+        QCOMPARE(titles, (QStringList{"VENTE PAR FACILITE", " VENTE ORDINAIRE", " JOURNAL DE VENTE",
+                                      " ACHAT ", " FICHE DE STOCK ", " MOUVEMENT PRODUIT ", " BRS ",
+                                      " FERMER"}));
         QCOMPARE(window->window().palette().color(QPalette::Window), QColor(255, 0, 255));
         QCOMPARE(tab().balance->text(), QString("999.999.99"));
         // " FERMER" closes the window.
@@ -96,13 +97,20 @@ private slots:
     void return_chain() {
         open(0);
         auto& t = tab();
-        const std::vector<std::pair<QWidget*, QWidget*>> chain = {
-            {t.file_number, t.client}, {t.client, t.address},   {t.address, t.tel},
-            {t.tel, t.occupation},     {t.occupation, t.ccp},   {t.ccp, t.debit_day},
-            {t.debit_day, t.designation}, {t.designation, t.quantity},
-            {t.quantity, t.unit_price},   {t.discount, t.first_payment},
-            {t.first_payment, t.first_date}, {t.first_date, t.mode},
-            {t.mode, t.months},           {t.months, t.per_month}};
+        const std::vector<std::pair<QWidget*, QWidget*>> chain = {{t.file_number, t.client},
+                                                                  {t.client, t.address},
+                                                                  {t.address, t.tel},
+                                                                  {t.tel, t.occupation},
+                                                                  {t.occupation, t.ccp},
+                                                                  {t.ccp, t.debit_day},
+                                                                  {t.debit_day, t.designation},
+                                                                  {t.designation, t.quantity},
+                                                                  {t.quantity, t.unit_price},
+                                                                  {t.discount, t.first_payment},
+                                                                  {t.first_payment, t.first_date},
+                                                                  {t.first_date, t.mode},
+                                                                  {t.mode, t.months},
+                                                                  {t.months, t.per_month}};
         for (const auto& [from, to] : chain) {
             from->setFocus();
             QVERIFY(from->hasFocus());
@@ -225,8 +233,7 @@ private slots:
 
         data->op().clear();
         QTest::mouseClick(t.print_button, Qt::LeftButton);
-        QCOMPARE(QString::fromStdString(data->op().last()),
-                 QString("Il n'y a rien à imprimer ! "));
+        QCOMPARE(QString::fromStdString(data->op().last()), QString("Il n'y a rien à imprimer ! "));
     }
 };
 

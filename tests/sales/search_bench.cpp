@@ -17,7 +17,8 @@ struct Fixture {
     sales::InstalmentSale sale{data.store(), data.op()};
     Fixture() {
         store::Store& db = data.store();
-        const char* syllables[] = {"BEN", "ALI", "KAR", "IM", "SAI", "DI", "MOU", "RAD", "HA", "LIM"};
+        const char* syllables[] = {"BEN", "ALI", "KAR", "IM", "SAI",
+                                   "DI",  "MOU", "RAD", "HA", "LIM"};
         store::Store::Transaction c(db, store::kClient);
         store::Store::Transaction p(db, store::kProd);
         for (int i = 1; i <= kRows; ++i) {
