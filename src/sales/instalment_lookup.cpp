@@ -13,16 +13,14 @@ using store::kClient;
 using store::kProd;
 
 namespace {
-#define KELMO_LIMIT " limit 300"
-static_assert(kChooserLimit == 300);
-
 // The matches are filtered and ordered by SQLite on the indexed column and only the first
 // screenfuls are read, so each keystroke stays instant on tens of thousands of rows.
 // instr() is a case-sensitive substring test, as the chooser requires.
 std::vector<std::string> matches(store::Store& store, int db, const char* sql,
                                  const std::string& text) {
     std::vector<std::string> found;
-    store.for_each(db, sql, {text}, [&](const store::Row& r) {
+    const std::string limited = std::string(sql) + " limit " + to_text(kChooserLimit);
+    store.for_each(db, limited, {text}, [&](const store::Row& r) {
         found.push_back(r.text(0));
         return true;
     });
@@ -32,25 +30,25 @@ std::vector<std::string> matches(store::Store& store, int db, const char* sql,
 
 void InstalmentSale::search_by_name() {
     if (form.client.empty()) return;
-    form.chooser = matches(store_, kClient,
-                           "select nom from fclient where instr(nom,?)>0 order by nom" KELMO_LIMIT,
-                           to_upper_ascii(form.client));
+    form.chooser =
+        matches(store_, kClient, "select nom from fclient where instr(nom,?)>0 order by nom",
+                to_upper_ascii(form.client));
     lookup_ = LookupKind::Name;
 }
 
 void InstalmentSale::search_by_tel() {
     if (form.tel.empty()) return;
-    form.chooser = matches(store_, kClient,
-                           "select tel from fclient where instr(tel,?)>0 order by tel" KELMO_LIMIT,
-                           to_upper_ascii(form.tel));
+    form.chooser =
+        matches(store_, kClient, "select tel from fclient where instr(tel,?)>0 order by tel",
+                to_upper_ascii(form.tel));
     lookup_ = LookupKind::Tel;
 }
 
 void InstalmentSale::search_by_ccp() {
     if (form.ccp.empty()) return;
-    form.chooser = matches(store_, kClient,
-                           "select ccp from fclient where instr(ccp,?)>0 order by CCP" KELMO_LIMIT,
-                           to_upper_ascii(form.ccp));
+    form.chooser =
+        matches(store_, kClient, "select ccp from fclient where instr(ccp,?)>0 order by CCP",
+                to_upper_ascii(form.ccp));
     lookup_ = LookupKind::Ccp;
 }
 
@@ -61,7 +59,7 @@ void InstalmentSale::search_by_designation() {
     // Products without stock are never offered.
     form.chooser = matches(store_, kProd,
                            "select prod from fProd where instr(prod,?)>0 and "
-                           "CAST(stock AS INTEGER)>0 order by prod" KELMO_LIMIT,
+                           "CAST(stock AS INTEGER)>0 order by prod",
                            text);
 }
 
@@ -71,7 +69,7 @@ void InstalmentSale::code_changed() {
     // A search by product reference: the in-stock products whose reference holds the text.
     form.chooser = matches(store_, kProd,
                            "select prod from fProd where instr(Ref,?)>0 and "
-                           "CAST(stock AS INTEGER)>0 order by prod" KELMO_LIMIT,
+                           "CAST(stock AS INTEGER)>0 order by prod",
                            to_upper_ascii(trim(form.code)));
 }
 
