@@ -118,6 +118,10 @@ void ClientsPage::fill_occupation_box() {
     fonc_->setEditText(typed);
 }
 
+void ClientsPage::focus_form() {
+    nom_->setFocus();
+}
+
 void ClientsPage::fill_on_choice() {
     if (filled_) return;
     filled_ = true;

@@ -27,6 +27,8 @@ class ClientsPage : public QObject {
 
     // Fills the list (and the occupation box) the first time the tab is chosen.
     void fill_on_choice();
+    // Puts the cursor in the form's first field.
+    void focus_form();
     void fill_occupation_box();
     void new_client();
     void save_client();

@@ -96,6 +96,10 @@ void ProductsPage::show_form() {
     stock_->setText(qs(f.stock));
 }
 
+void ProductsPage::focus_form() {
+    prod_->setFocus();
+}
+
 void ProductsPage::fill_on_choice() {
     if (filled_) return;
     filled_ = true;

@@ -25,6 +25,8 @@ class ProductsPage : public QObject {
 
     // Fills the list the first time the tab is chosen.
     void fill_on_choice();
+    // Puts the cursor in the form's first field.
+    void focus_form();
     void new_product();
     void save_product();
     void delete_product();

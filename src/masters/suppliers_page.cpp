@@ -74,6 +74,10 @@ void SuppliersPage::show_form() {
     si_->setText(qs(f.si));
 }
 
+void SuppliersPage::focus_form() {
+    nom_->setFocus();
+}
+
 void SuppliersPage::fill_on_choice() {
     if (filled_) return;
     filled_ = true;

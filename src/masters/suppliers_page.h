@@ -25,6 +25,8 @@ class SuppliersPage : public QObject {
 
     // Fills the list the first time the tab is chosen.
     void fill_on_choice();
+    // Puts the cursor in the form's first field.
+    void focus_form();
     void new_supplier();
     void save_supplier();
     void delete_supplier();

@@ -41,6 +41,7 @@ TablesWindow::TablesWindow(gui::Session& session, QWidget* parent)
 void TablesWindow::open_on(int entry) {
     select_tab(entry);
     clients_->fill_occupation_box();
+    focus_form(entry);
 }
 
 void TablesWindow::on_tab_chosen(int index) {
@@ -53,6 +54,21 @@ void TablesWindow::on_tab_chosen(int index) {
             break;
         case Suppliers:
             suppliers_->fill_on_choice();
+            break;
+    }
+    focus_form(index);
+}
+
+void TablesWindow::focus_form(int index) {
+    switch (index) {
+        case Products:
+            products_->focus_form();
+            break;
+        case Clients:
+            clients_->focus_form();
+            break;
+        case Suppliers:
+            suppliers_->focus_form();
             break;
     }
 }

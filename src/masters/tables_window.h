@@ -36,6 +36,7 @@ class TablesWindow : public gui::WorkingWindow {
   private:
     // The list of a tab the operator chooses is filled, once.
     void on_tab_chosen(int index);
+    void focus_form(int index);
     // F5, F6 and Alt+Delete act on the products and clients tabs only.
     void on_save_key();
     void on_new_key();

@@ -73,9 +73,11 @@ class TablesWindowTest : public QObject {
         QCOMPARE(find<QComboBox>("clientFonc")->count(), 1);
         QCOMPARE(rows("clientList"), 0);
 
+        QCOMPARE(focused(), find<QLineEdit>("designation"));
         window->tabs()->setCurrentIndex(TablesWindow::Clients);
         QCOMPARE(rows("clientList"), 1);
         QCOMPARE(rows("supplierList"), 0);
+        QCOMPARE(focused(), find<QLineEdit>("clientName"));
         window->tabs()->setCurrentIndex(TablesWindow::Suppliers);
         QCOMPARE(rows("supplierList"), 1);
         window->tabs()->setCurrentIndex(TablesWindow::Products);
