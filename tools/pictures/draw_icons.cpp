@@ -196,31 +196,35 @@ void document(QPainter& p) {  // statement of operations
     lines(p, {{12.5, 14, 20.5, 14}, {12.5, 18, 20.5, 18}, {12.5, 22, 18, 22}});
 }
 
-void coins(QPainter& p) {  // cash register
-    for (int i = 0; i < 3; ++i) {
-        QRectF r(8, 19 - i * 5, 16, 6);
-        p.setBrush(i == 2 ? kGold : QColor(Qt::transparent));
-        p.drawEllipse(r);
-    }
-    p.setBrush(Qt::NoBrush);
+void cash_register(QPainter& p) {  // cash register
+    p.drawRect(QRectF(8, 6.5, 10, 5));
+    p.drawLine(QLineF(13, 11.5, 13, 15));
+    p.drawRoundedRect(QRectF(6, 15, 20, 10), 1.5, 1.5);
+    p.drawLine(QLineF(6, 21, 26, 21));
+    p.setPen(line_pen(2.4, kNavy));  // gold would vanish on the amber tile
+    for (qreal x : {11.0, 16.0, 21.0}) p.drawPoint(QPointF(x, 18));
 }
 
-void coin_arrow(QPainter& p, bool incoming) {  // payments received / made
-    p.drawEllipse(QPointF(13, 18), 6, 6);
-    p.setPen(line_pen(1.6, kGold));
-    p.drawLine(QLineF(13, 15, 13, 21));
+// A coin and a horizontal arrow: into the coin for money received, out of it for
+// money paid.
+void coin_arrow(QPainter& p, bool incoming) {
+    const QPointF coin = incoming ? QPointF(21, 16) : QPointF(11, 16);
+    p.setBrush(kNavy);
+    p.setPen(line_pen(1.6));
+    p.drawEllipse(coin, 5, 5);
+    p.setBrush(Qt::NoBrush);
     p.setPen(line_pen(2));
     if (incoming) {
-        lines(p, {{25, 6, 19, 12}, {19, 8, 19, 12}, {23, 12, 19, 12}});
+        lines(p, {{5.5, 16, 13.5, 16}, {10.5, 12.5, 14, 16}, {10.5, 19.5, 14, 16}});
     } else {
-        lines(p, {{19, 12, 25, 6}, {21, 6, 25, 6}, {25, 10, 25, 6}});
+        lines(p, {{18.5, 16, 26.5, 16}, {23, 12.5, 26.5, 16}, {23, 19.5, 26.5, 16}});
     }
 }
 
 void pie(QPainter& p) {  // balances
     p.drawEllipse(QPointF(15, 17), 8, 8);
     p.setPen(Qt::NoPen);
-    p.setBrush(kGold);
+    p.setBrush(kNavy);
     p.drawPie(QRectF(9, 7, 16, 16), 0, 90 * 16);
     p.setBrush(Qt::NoBrush);
     p.setPen(line_pen(2));
@@ -377,7 +381,7 @@ int main(int argc, char** argv) {
         {109, kSales, list},
         {110, kDebit, download},
         {111, kDebit, document},
-        {112, kTreasury, coins},
+        {112, kTreasury, cash_register},
         {113, kTreasury, [](QPainter& p) { coin_arrow(p, true); }},
         {114, kTreasury, [](QPainter& p) { coin_arrow(p, false); }},
         {115, kTreasury, pie},
