@@ -7,7 +7,7 @@
 
 class WorkingWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void pages_keep_the_application_colours() {
         kelmo::gui::WorkingWindow window({"Essai", QColor(255, 0, 255), {"UN", " FERMER"}});
         QCOMPARE(window.palette().color(QPalette::Window), QColor(255, 0, 255));
