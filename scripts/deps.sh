@@ -9,6 +9,7 @@ KELMO_PACKAGES=(
   libsqlite3-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-crosextra-carlito fonts-liberation2 fonts-arkpandora fonts-dejavu-core fontconfig
+  qt6-translations-l10n
   poppler-utils xdg-utils
 )
 

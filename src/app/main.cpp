@@ -1,6 +1,8 @@
 // Kelmov2: pictures, data files, fonts, login, then the main window until the session ends.
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/accounts.h"
 #include "app/dispatch.h"
@@ -9,6 +11,7 @@
 #include "gui/catalogue.h"
 #include "gui/qt_operator.h"
 #include "gui/session.h"
+#include "print/qt_page.h"
 #include "store/store.h"
 
 int main(int argc, char** argv) {
@@ -17,9 +20,15 @@ int main(int argc, char** argv) {
     // the login window, the last one open for a moment, has closed.
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(QIcon(":/pictures/kelmo_icon.png"));
+    // Qt's own dialogs (printer, files) speak French like the rest of the program.
+    QTranslator qt_french;
+    if (qt_french.load(QLocale(QLocale::French), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qt_french);
 
     kelmo::gui::load_pictures();
     kelmo::gui::QtOperator op;
+    op.set_printer_dialog(kelmo::print::show_printer_dialog);
     auto store = kelmo::store::Store::open(op, "Data");
     if (!store) return 1;
     kelmo::gui::load_screen_fonts();

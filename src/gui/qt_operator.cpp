@@ -1,5 +1,6 @@
 #include "gui/qt_operator.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -25,8 +26,8 @@ void QtOperator::message(const std::string& title, const std::string& text) {
 bool QtOperator::ask_yes_no(const std::string& title, const std::string& text) {
     QMessageBox box(QMessageBox::Question, q(title), q(text),
                     QMessageBox::Yes | QMessageBox::No, active_parent(parent_));
-    box.setButtonText(QMessageBox::Yes, "Oui");
-    box.setButtonText(QMessageBox::No, "Non");
+    box.button(QMessageBox::Yes)->setText("Oui");
+    box.button(QMessageBox::No)->setText("Non");
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -34,9 +35,9 @@ Answer QtOperator::ask_yes_no_cancel(const std::string& title, const std::string
     QMessageBox box(QMessageBox::Question, q(title), q(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                     active_parent(parent_));
-    box.setButtonText(QMessageBox::Yes, "Oui");
-    box.setButtonText(QMessageBox::No, "Non");
-    box.setButtonText(QMessageBox::Cancel, "Annuler");
+    box.button(QMessageBox::Yes)->setText("Oui");
+    box.button(QMessageBox::No)->setText("Non");
+    box.button(QMessageBox::Cancel)->setText("Annuler");
     switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;
