@@ -63,8 +63,14 @@ std::string ProductsTab::export_products(const std::string& folder, const Opener
     const std::filesystem::path path = std::filesystem::path(folder) / "inventaire.xls";
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     std::string text = "Code\tMarque\tRéférence\tDésignation du produit\tQté INV.\r\n";
+    // A tab or line break pasted into a designation would shift the spreadsheet's columns.
+    auto cell = [](std::string value) {
+        for (char& c : value)
+            if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+        return value;
+    };
     for (const ListRow& row : rows_)
-        text += row.cell(0) + "\t" + row.cell(1) + "\t" + row.cell(2) + "\r\n";
+        text += cell(row.cell(0)) + "\t" + cell(row.cell(1)) + "\t" + cell(row.cell(2)) + "\r\n";
     file << to_cp1252(text);
     file.close();
     if (!file) {

@@ -218,11 +218,12 @@ TEST_F(ProductsTest, ExportWritesTheListInWindows1252) {
 
     tab.form = {"", "CAFÉ MOULU", "1234.5", "1", "1", "1", ""};
     tab.save_product();
-    tab.form = {"", "BOÎTE", "", "", "1", "1", ""};
+    tab.form = {"", "BOÎTE\tA", "", "", "1", "1", ""};
     tab.save_product();
     tab.fill_product_list();
     tab.export_products(dir.path().string(), opener);
-    EXPECT_EQ(file_bytes(path), title + "2\tBO\xCETE\t0.00\r\n" + "1\tCAF\xC9 MOULU\t1 234.50\r\n");
+    EXPECT_EQ(file_bytes(path),
+              title + "2\tBO\xCETE A\t0.00\r\n" + "1\tCAF\xC9 MOULU\t1 234.50\r\n");
 }
 
 TEST(Cp1252, MapsWhatItHasAndMarksTheRest) {
