@@ -4,6 +4,7 @@
 #include "app/access_parameters_window.h"
 #include "app/initial_balances_window.h"
 #include "app/placeholder_windows.h"
+#include "masters/tables_window.h"
 #include "sales/sales_window.h"
 
 namespace kelmo::app {
@@ -11,7 +12,7 @@ namespace kelmo::app {
 void ProgramWindows::open(Window window, gui::Session& session) {
     // clang-format off
     switch (window) {
-        case Window::Tables:           return open_placeholder_window(window, session, parent_);
+        case Window::Tables:           return masters::tables_window(session, parent_);
         case Window::Sales:            return sales::sales_window(session, parent_);
         case Window::Debit:            return open_placeholder_window(window, session, parent_);
         case Window::Treasury:         return open_placeholder_window(window, session, parent_);

@@ -186,7 +186,7 @@ class MainWindowTest : public QObject {
             {34, "Logiciel de vente par facilité - Trésorerie", "Fiche fournisseur", 8},
             {43, "Logiciel de vente par facilité - Journaux", "JOURNAL DES VERSEMENTS", 7},
             {50, "Logiciel de vente par facilité - facture", " FACTURE VENTE", 2},
-            {3, "Logiciel de vente par facilité - Tables", " TABLE DES FOURNISSEURS", 4},
+            {3, "Logiciel de vente par facilité - Tables", " TABLE DES FOURNISSEURS", 3},
         };
         for (const Case& c : cases) {
             QString title, tab;
@@ -198,7 +198,11 @@ class MainWindowTest : public QObject {
                 title = frame->windowTitle();
                 tab = frame->tabs()->tabText(frame->tabs()->currentIndex());
                 count = frame->tabs()->count();
-                frame->tabs()->setCurrentIndex(count - 1);  // " FERMER"
+                // " FERMER" closes; the Tables window has no such tab and closes by its box.
+                if (frame->tabs()->tabText(count - 1) == " FERMER")
+                    frame->tabs()->setCurrentIndex(count - 1);
+                else
+                    frame->close();
             });
             kelmo::app::dispatch_command(c.item, *session_, windows);
             QCOMPARE(title, c.title);
