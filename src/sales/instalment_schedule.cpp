@@ -54,8 +54,6 @@ bool InstalmentSale::save_instalment_sale() {
     else
         numdoc = to_text(whole_value(numdoc));
     std::string mode = trim(form.mode);
-    if (!is_number(form.first_payment)) form.first_payment = "0";
-    bool first_above_zero = whole_value(form.first_payment) > 0;
 
     const char* refusal = nullptr;
     if (!is_valid_date(form.date))
@@ -68,16 +66,22 @@ bool InstalmentSale::save_instalment_sale() {
         refusal = "Montant à verser incorrect !";
     else if (!is_number(form.total))
         refusal = "Montant total blf incorrect !";
-    else if (first_above_zero && trim(form.first_date).empty())
-        refusal = "Date 1er versement incorrecte !";
-    else if (first_above_zero && mode.empty())
-        refusal = "Mode de 1er versement incorrect !";
-    else if (trim(form.file_number).empty())
-        refusal = "N° de dossier incorrect !";
-    else if (trim(form.client).empty())
-        refusal = "Nom de client incorrect !";
-    else if (trim(form.ccp).empty())
-        refusal = "N° de CCP incorrect !";
+    if (!refusal) {
+        // Only once the figures above passed does a first payment that is not a number
+        // become 0.
+        if (!is_number(form.first_payment)) form.first_payment = "0";
+        const bool first_above_zero = whole_value(form.first_payment) > 0;
+        if (first_above_zero && trim(form.first_date).empty())
+            refusal = "Date 1er versement incorrecte !";
+        else if (first_above_zero && mode.empty())
+            refusal = "Mode de 1er versement incorrect !";
+        else if (trim(form.file_number).empty())
+            refusal = "N° de dossier incorrect !";
+        else if (trim(form.client).empty())
+            refusal = "Nom de client incorrect !";
+        else if (trim(form.ccp).empty())
+            refusal = "N° de CCP incorrect !";
+    }
     if (refusal) {
         op_.message("Erreur", refusal);
         validation_failed_ = true;

@@ -147,6 +147,36 @@ TEST_F(SalesTest, ValidationWithoutNumberOrFirstPayment) {
     EXPECT_EQ(db().query(store::kBlf, "select numdoc from fBLf").first(), "1");
 }
 
+// A first payment that is not a number becomes "0" only when the checks before it passed;
+// it then needs neither a date nor a mode.
+TEST_F(SalesTest, FirstPaymentThatIsNotANumberBecomesZeroInItsTurn) {
+    struct Case {
+        std::string total;
+        std::string first_payment_after;
+        std::string message;
+    } cases[] = {
+        {"", "ABC", "Montant total blf incorrect !"},
+        {"30 000.00", "0", "BLF validé"},
+    };
+    example_document();
+    const sales::InstalmentForm good = sale.form;
+    for (const Case& c : cases) {
+        sale.form = good;
+        sale.form.total = c.total;
+        sale.form.first_payment = "ABC";
+        sale.form.first_date = "";
+        sale.form.mode = "";
+        data.op().clear();
+        bool saved = sale.save_instalment_sale();
+        EXPECT_EQ(saved, c.message == "BLF validé") << c.message;
+        if (!saved) {
+            EXPECT_EQ(data.op().texts(), std::vector<std::string>{c.message});
+        }
+        EXPECT_EQ(sale.form.first_payment, c.first_payment_after) << c.message;
+    }
+    EXPECT_EQ(db().query(store::kBlf, "select FirstVer from fBLf").first(), "0");
+}
+
 TEST_F(SalesTest, FailedValidationBlocksPaymentsUntilItSucceeds) {
     example_document();
     sale.form.ccp = "";
