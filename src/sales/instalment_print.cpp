@@ -1,5 +1,7 @@
 #include "sales/instalment_print.h"
 
+#include <algorithm>
+
 #include "print/layout.h"
 #include "sales/instalment_sale.h"
 
@@ -28,6 +30,18 @@ struct NoteLayout {
     int dy(float cm) const { return cm_to_y(page, cm); }
     void right(const std::string& text, int edge, int y) {
         draw_right_aligned(page, text, edge, y, 0.4f, 0.18f);
+    }
+
+    // A label and its value. A value set close to its label (the client's name) starts a
+    // little after the label when the label runs past its place, so that neither hides the
+    // other.
+    void labelled(int label_font, float label_cm, const std::string& caption, int value_font,
+                  float value_cm, const std::string& value, int y) {
+        page.select_font(label_font);
+        page.text(x(label_cm), y, caption);
+        const int label_end = x(label_cm) + page.text_width(caption) + x(0.15f) - x(0);
+        page.select_font(value_font);
+        page.text(std::max(x(value_cm), label_end), y, value);
     }
 
     // The grey column header between `top` and its bottom; returns the first row's y.
@@ -65,29 +79,18 @@ print::PrintOutcome print_instalment_delivery_note(Operator& op, const Instalmen
         page.text(l.x(1.2f), y, "BON DE LIVRAISON N° " + f.number);
         page.select_font(74);
         page.text(l.x(1.2f), y + l.dy(1), "(VENTE PAR FACILITE)");
-        page.select_font(81);
-        page.text(l.x(15.3f), y, "DATE : ");
-        page.text(l.x(15.3f), y + l.dy(1), "Code Client:");
-        page.select_font(56);
-        page.text(l.x(16.8f), y, f.date);
-        page.text(l.x(17.6f), y + l.dy(1), sale.client_code());
+        l.labelled(81, 15.3f, "DATE : ", 56, 16.8f, f.date, y);
+        l.labelled(81, 15.3f, "Code Client:", 56, 17.6f, sale.client_code(), y + l.dy(1));
 
         y += l.dy(2);
         page.box(l.columns.front(), y, l.columns.back(), y + l.dy(0.2f), kGrey);
         y += l.dy(0.5f);
-        page.select_font(81);
-        page.text(l.x(1.2f), y, "CLIENT:");
-        page.text(l.x(9), y, "ADR.:");
-        page.text(l.x(15.5f), y, "N° TEL.:");
-        page.select_font(56);
-        page.text(l.x(2.5f), y, f.client);
-        page.text(l.x(10.3f), y, f.address);
-        page.text(l.x(17), y, f.tel);
+        l.labelled(81, 1.2f, "CLIENT:", 56, 2.5f, f.client, y);
+        l.labelled(81, 9, "ADR.:", 56, 10.3f, f.address, y);
+        l.labelled(81, 15.5f, "N° TEL.:", 56, 17, f.tel, y);
         y += l.dy(0.6f);
-        page.text(l.x(1.2f), y, "FONC.:");
-        page.text(l.x(15.5f), y, "N° CCP :");
-        page.text(l.x(3.5f), y, f.occupation);
-        page.text(l.x(17.4f), y, f.ccp);
+        l.labelled(56, 1.2f, "FONC.:", 56, 3.5f, f.occupation, y);
+        l.labelled(56, 15.5f, "N° CCP :", 56, 17.4f, f.ccp, y);
 
         int table_top = y + l.dy(1);
         int header_bottom = 0;

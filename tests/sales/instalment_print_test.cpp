@@ -162,6 +162,68 @@ TEST_F(DeliveryNoteTest, HeaderRowsAndFigures) {
     EXPECT_EQ(find_text("Nombre de mois")->font, 69);
 }
 
+// A printer whose fonts are `factor` times as wide as the recorder's.
+class WideLettersTarget : public PrintTarget {
+  public:
+    WideLettersTarget(std::shared_ptr<Recording> rec, int factor) : rec_(rec), factor_(factor) {}
+    std::unique_ptr<print::Page> start_job(const std::string& job_name) override {
+        rec_->job_name = job_name;
+        rec_->width = 4960;
+        rec_->height = 7014;
+        rec_->pages = 1;
+        return std::make_unique<Page>(rec_, factor_);
+    }
+
+  private:
+    struct Page : print::RecordingPage {
+        Page(std::shared_ptr<Recording> rec, int factor)
+            : RecordingPage(std::move(rec), 96), factor(factor) {}
+        int text_width(const std::string& text) override {
+            return factor * RecordingPage::text_width(text);
+        }
+        int factor;
+    };
+    std::shared_ptr<Recording> rec_;
+    int factor_;
+};
+
+// Each header value stands at its place, or just after its label when the label (drawn on
+// an opaque background) runs past that place, so that neither hides the other.
+TEST_F(DeliveryNoteTest, HeaderValuesNeverHideTheirLabels) {
+    const struct {
+        std::string label, value;
+        float value_cm;
+    } pairs[] = {{"DATE : ", "10/03/2025", 16.8f}, {"Code Client:", "12", 17.6f},
+                 {"CLIENT:", "BENALI", 2.5f},      {"ADR.:", "ORAN", 10.3f},
+                 {"N° TEL.:", "0550", 17},         {"FONC.:", "MEDECIN", 3.5f},
+                 {"N° CCP :", "777", 17.4f}};
+    fill(1);
+    for (int factor : {1, 3}) {
+        rec = std::make_shared<Recording>();
+        data.op().printers.push_back(std::make_unique<WideLettersTarget>(rec, factor));
+        ASSERT_EQ(sales::print_instalment_delivery_note(data.op(), sale),
+                  print::PrintOutcome::Printed);
+        int moved = 0;
+        for (const auto& p : pairs) {
+            const Call* label = find_text(p.label);
+            const Call* value = find_text(p.value);
+            ASSERT_TRUE(label && value) << p.label;
+            const int label_end =
+                label->x + factor * rec->font(label->font)->em_height / 2 *
+                               static_cast<int>(print::utf8_characters(p.label).size());
+            EXPECT_EQ(value->y, label->y) << p.label;
+            EXPECT_GT(value->x, label_end) << p.label << " x" << factor;
+            if (label_end < x(p.value_cm))
+                EXPECT_EQ(value->x, x(p.value_cm)) << p.label << " x" << factor;
+            else
+                ++moved;
+        }
+        if (factor == 3) {
+            EXPECT_GE(moved, 1);
+        }
+    }
+}
+
 TEST_F(DeliveryNoteTest, FortyLinesGoOnASecondPage) {
     fill(40);
     ASSERT_EQ(print_note(), print::PrintOutcome::Printed);
