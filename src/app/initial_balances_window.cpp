@@ -7,11 +7,12 @@
 #include <QPushButton>
 
 #include "gui/catalogue.h"
+#include "gui/working_window.h"
 
 namespace kelmo::app {
 
 namespace {
-constexpr int kRow = 70 - 50 - 11;  // y = 70 in the window, centred, inside the frame at 50
+constexpr int kRow = 70 - 50;  // y = 70 in the window, inside the frame at y = 50
 }
 
 InitialBalancesWindow::InitialBalancesWindow(gui::Session& session, QWidget* parent)
@@ -65,8 +66,7 @@ void InitialBalancesWindow::on_validate() {
 }
 
 void InitialBalancesWindow::run() {
-    setWindowState(windowState() | Qt::WindowMaximized);
-    exec();
+    gui::run_maximised(*this);
 }
 
 void initial_balances_window(gui::Session& session, QWidget* parent) {

@@ -42,8 +42,9 @@ LoginWindow::LoginWindow(Accounts& accounts, QWidget* parent)
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setGeometry(5, banner.height(), 630, 50);
-    // The row's x positions are the window's; the frame starts at x = 5.
-    const int row = 20 - 6;  // the controls' row, centred on the 20-pixel line
+    // The row's x positions are the window's; the frame starts at x = 5. The row is 20
+    // pixels below the frame's top and the button 5 pixels higher.
+    const int row = 20;
     auto* user_label = new QLabel("Utilisateur :", frame);
     user_label->setGeometry(20 - 5, row, 80, 24);
     user_box_ = new QComboBox(frame);
@@ -61,7 +62,7 @@ LoginWindow::LoginWindow(Accounts& accounts, QWidget* parent)
     validate_ = new QPushButton("Valider", frame);
     validate_->setObjectName("validate");
     validate_->setAutoDefault(false);
-    validate_->setGeometry(480 - 5, row - 3, 100, 30);
+    validate_->setGeometry(480 - 5, row - 5, 100, 30);
 
     user_box_->installEventFilter(this);
     user_box_->lineEdit()->installEventFilter(this);

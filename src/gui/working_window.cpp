@@ -41,10 +41,15 @@ void WorkingWindow::select_tab(int index) {
     programmatic_ = false;
 }
 
+void run_maximised(QDialog& window) {
+    window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    window.setWindowState(window.windowState() | Qt::WindowMaximized);
+    window.exec();
+}
+
 void WorkingWindow::run(int entry) {
     select_tab(entry);
-    setWindowState(windowState() | Qt::WindowMaximized);
-    exec();
+    run_maximised(*this);
 }
 
 void WorkingWindow::on_current_changed(int index) {

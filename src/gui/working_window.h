@@ -21,6 +21,11 @@ struct FrameSpec {
     int height_less = 50;   // and its height less this
 };
 
+// Shows `window` maximised over the desktop and returns when it is closed. The window is
+// first given the desktop's size, so that it fills the screen even where no window
+// manager maximises it.
+void run_maximised(QDialog& window);
+
 class WorkingWindow : public QDialog {
     Q_OBJECT
 public:

@@ -12,6 +12,32 @@ using kelmo::app::InitialBalancesWindow;
 class InitialBalancesWindowTest : public QObject {
     Q_OBJECT
   private slots:
+    // Heading at (20, 20), the row at y = 70 inside the frame at (10, 50), "Valider" at
+    // (710, 105); positions in the window. The balance field starts where its 130-pixel
+    // label ends rather than under it.
+    void controls_at_their_places() {
+        kelmo::test::TempData data;
+        kelmo::gui::Session session{data.store(), data.op(), "ADMIN"};
+        InitialBalancesWindow window(session);
+        QLabel* heading = nullptr;
+        for (QLabel* l : window.findChildren<QLabel*>())
+            if (l->text() == "SOLDES INITIAUX") heading = l;
+        QVERIFY(heading);
+        const QRect cases[][2] = {
+            {heading->geometry(), QRect(20, 20, 300, 30)},
+            {QRect(window.balance_label->mapTo(&window, QPoint()), window.balance_label->size()),
+             QRect(20, 70, 130, 22)},
+            {QRect(window.balance->mapTo(&window, QPoint()), window.balance->size()),
+             QRect(152, 70, 90, 22)},
+            {QRect(window.account_label->mapTo(&window, QPoint()), window.account_label->size()),
+             QRect(300, 70, 120, 22)},
+            {QRect(window.account->mapTo(&window, QPoint()), window.account->size()),
+             QRect(430, 70, 100, 22)},
+            {window.validate->geometry(), QRect(710, 105, 100, 30)},
+        };
+        for (const auto& c : cases) QCOMPARE(c[0], c[1]);
+    }
+
     void labels_follow_the_stored_row() {
         kelmo::test::TempData data;
         kelmo::gui::Session session{data.store(), data.op(), "ADMIN"};

@@ -1,5 +1,7 @@
 // The login window's keyboard behaviour and what a refused login leaves on screen.
 #include <QComboBox>
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -30,6 +32,38 @@ class LoginWindowTest : public QObject {
     void frame() {
         QCOMPARE(window_->windowTitle(), QString("Kelmo 2020 (Logiciel de vente par facilité)"));
         QCOMPARE(window_->size(), QSize(650, 470));
+    }
+
+    // Under the banner, the frame at x = 5; its row 20 pixels below its top, the button 5
+    // pixels higher; x positions are the window's.
+    void controls_at_their_places() {
+        auto label = [&](const char* text) -> QWidget* {
+            for (QLabel* l : window_->findChildren<QLabel*>())
+                if (l->text() == text) return l;
+            return nullptr;
+        };
+        QFrame* frame = nullptr;
+        for (QFrame* f : window_->findChildren<QFrame*>())
+            if (f->metaObject() == &QFrame::staticMetaObject) frame = f;
+        QVERIFY(frame);
+        QCOMPARE(frame->geometry(), QRect(5, 405, 630, 50));
+        struct Case {
+            QWidget* widget;
+            int x, y, width;
+        };
+        const Case cases[] = {{label("Utilisateur :"), 20, 425, 80},
+                              {window_->user_box(), 100, 425, 130},
+                              {label("Code d'accès :"), 250, 425, 100},
+                              {window_->code_field(), 350, 425, 100},
+                              {window_->validate_button(), 480, 420, 100}};
+        for (const Case& c : cases) {
+            QVERIFY(c.widget);
+            const QPoint at = c.widget->mapTo(window_.get(), QPoint(0, 0));
+            QCOMPARE(at, QPoint(c.x, c.y));
+            QCOMPARE(c.widget->width(), c.width);
+        }
+        QCOMPARE(window_->validate_button()->height(), 30);
+        QVERIFY(window_->code_field()->echoMode() == QLineEdit::Password);
     }
 
     void first_start_offers_only_admin() {
