@@ -34,6 +34,13 @@ std::optional<FontSpec> Recording::font(int number) const {
     return found;
 }
 
+Call& RecordingPage::record(Call::Kind kind) {
+    Call& c = rec_->calls.emplace_back();
+    c.kind = kind;
+    c.page = page_;
+    return c;
+}
+
 RecordingPage::~RecordingPage() {
     if (!rec_->ended) end_job();
 }
@@ -53,11 +60,7 @@ void RecordingPage::select_font(int number) {
     for (const auto& f : fonts_) {
         if (f.first == number) {
             font_ = number;
-            Call c;
-            c.kind = Call::Font;
-            c.page = page_;
-            c.font = number;
-            rec_->calls.push_back(c);
+            record(Call::Font).font = number;
             return;
         }
     }
@@ -69,16 +72,13 @@ void RecordingPage::set_text_colours(Rgb front, Rgb back) {
 }
 
 void RecordingPage::text(int x, int y, const std::string& text) {
-    Call c;
-    c.kind = Call::Text;
-    c.page = page_;
+    Call& c = record(Call::Text);
     c.x = x;
     c.y = y;
     c.text = text;
     c.font = font_;
     c.front = front_;
     c.back = back_;
-    rec_->calls.push_back(c);
 }
 
 int RecordingPage::text_width(const std::string& text) {
@@ -90,15 +90,12 @@ int RecordingPage::text_width(const std::string& text) {
 }
 
 void RecordingPage::line(int x1, int y1, int x2, int y2) {
-    Call c;
-    c.kind = Call::Line;
-    c.page = page_;
+    Call& c = record(Call::Line);
     c.x = x1;
     c.y = y1;
     c.x2 = x2;
     c.y2 = y2;
     c.front = draw_;
-    rec_->calls.push_back(c);
 }
 
 void RecordingPage::box(int left, int top, int right, int bottom) {
@@ -106,45 +103,33 @@ void RecordingPage::box(int left, int top, int right, int bottom) {
 }
 
 void RecordingPage::box(int left, int top, int right, int bottom, Rgb colour) {
-    Call c;
-    c.kind = Call::Box;
-    c.page = page_;
+    Call& c = record(Call::Box);
     c.x = left;
     c.y = top;
     c.x2 = right;
     c.y2 = bottom;
     c.front = colour;
-    rec_->calls.push_back(c);
 }
 
 void RecordingPage::picture(int image, int x, int y, int w, int h) {
-    Call c;
-    c.kind = Call::Picture;
-    c.page = page_;
+    Call& c = record(Call::Picture);
     c.image = image;
     c.x = x;
     c.y = y;
     c.w = w;
     c.h = h;
-    rec_->calls.push_back(c);
 }
 
 void RecordingPage::new_page() {
     ++page_;
     ++rec_->pages;
-    Call c;
-    c.kind = Call::NewPage;
-    c.page = page_;
-    rec_->calls.push_back(c);
+    record(Call::NewPage);
 }
 
 void RecordingPage::end_job() {
     if (rec_->ended) return;
     rec_->ended = true;
-    Call c;
-    c.kind = Call::EndJob;
-    c.page = page_;
-    rec_->calls.push_back(c);
+    record(Call::EndJob);
 }
 
 std::unique_ptr<Page> RecordingTarget::start_job(const std::string& job_name) {

@@ -72,6 +72,9 @@ class RecordingPage : public Page {
     void end_job() override;
 
   private:
+    // Appends a call of `kind` on the current page and returns it to be completed.
+    Call& record(Call::Kind kind);
+
     std::shared_ptr<Recording> rec_;
     int dpi_;
     std::vector<std::pair<int, FontSpec>> fonts_;
