@@ -100,10 +100,12 @@ void AccessParametersWindow::build_admin_tab(QWidget* page, int desktop_width) {
                            Rgb{175, 238, 238});
 
     connect(admin_validate, &QPushButton::clicked, this,
-            &AccessParametersWindow::on_validate_admin);
+            [this] { apply([this] { logic_.validate_admin(); }); });
     connect(users, &QTreeWidget::itemClicked, this, &AccessParametersWindow::on_user_clicked);
-    connect(add_button, &QPushButton::clicked, this, &AccessParametersWindow::on_add);
-    connect(remove_button, &QPushButton::clicked, this, &AccessParametersWindow::on_remove);
+    connect(add_button, &QPushButton::clicked, this,
+            [this] { apply([this] { logic_.add_user(); }); });
+    connect(remove_button, &QPushButton::clicked, this,
+            [this] { apply([this] { logic_.remove_user(); }); });
 }
 
 void AccessParametersWindow::build_user_tab(QWidget* page) {
@@ -121,7 +123,8 @@ void AccessParametersWindow::build_user_tab(QWidget* page) {
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     user_new_code = field(frame, 744, y, 80, true, false);
     user_validate = button("Valider", frame, 850, y - 4, 100);
-    connect(user_validate, &QPushButton::clicked, this, &AccessParametersWindow::on_validate_user);
+    connect(user_validate, &QPushButton::clicked, this,
+            [this] { apply([this] { logic_.validate_user(); }); });
 }
 
 void AccessParametersWindow::read_fields() {
@@ -167,35 +170,17 @@ void AccessParametersWindow::show_users() {
     gui::show_rows(users, rows);
 }
 
-void AccessParametersWindow::on_validate_admin() {
+void AccessParametersWindow::apply(const std::function<void()>& operation) {
     read_fields();
-    logic_.validate_admin();
+    operation();
     show_state();
 }
 
 void AccessParametersWindow::on_user_clicked() {
-    read_fields();
-    QTreeWidgetItem* item = users->currentItem();
-    if (item) logic_.pick_user(users->indexOfTopLevelItem(item));
-    show_state();
-}
-
-void AccessParametersWindow::on_add() {
-    read_fields();
-    logic_.add_user();
-    show_state();
-}
-
-void AccessParametersWindow::on_remove() {
-    read_fields();
-    logic_.remove_user();
-    show_state();
-}
-
-void AccessParametersWindow::on_validate_user() {
-    read_fields();
-    logic_.validate_user();
-    show_state();
+    apply([this] {
+        if (QTreeWidgetItem* item = users->currentItem())
+            logic_.pick_user(users->indexOfTopLevelItem(item));
+    });
 }
 
 void access_parameters_window(gui::Session& session, QWidget* parent) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "app/accounts.h"
 #include "gui/session.h"
@@ -42,11 +43,9 @@ class AccessParametersWindow : public gui::WorkingWindow {
     void show_state();
     void show_users();
 
-    void on_validate_admin();
+    // Field texts into the state, the operation, the state back into the fields.
+    void apply(const std::function<void()>& operation);
     void on_user_clicked();
-    void on_add();
-    void on_remove();
-    void on_validate_user();
 
     AccessParameters logic_;
 };
