@@ -67,22 +67,24 @@ std::array<QFont, kScreenFontCount>& fonts() {
 
 bool fonts_loaded = false;
 
+}  // namespace
+
 // Faces the desktop may lack, mapped to installed look-alikes: the metric-compatible ones
-// first (Liberation Sans for Arial, Carlito for Calibri, Veranda for Verdana), then general
-// sans faces. Debian has no metric twin of Trebuchet MS; an Arial-metric face stands in.
-void install_substitutions() {
+// first (Liberation Sans for Arial, Carlito for Calibri and Candara, Veranda for Verdana),
+// then general sans faces. Debian has no metric twin of Trebuchet MS; an Arial-metric face
+// stands in.
+void install_font_substitutions() {
     static bool done = false;
     if (done) return;
     done = true;
     const QStringList sans = {"Liberation Sans", "DejaVu Sans", "Nimbus Sans"};
     QFont::insertSubstitutions("arial", QStringList{"Arial"} + sans);
     QFont::insertSubstitutions("Calibri", QStringList{"Carlito"} + sans);
+    QFont::insertSubstitutions("Candara", QStringList{"Carlito"} + sans);
     QFont::insertSubstitutions("ms trebuchet",
                                QStringList{"Trebuchet MS", "Fira Sans", "Liberation Sans"} + sans);
     QFont::insertSubstitutions("verdana", QStringList{"Verdana", "Veranda", "DejaVu Sans"} + sans);
 }
-
-}  // namespace
 
 void load_pictures() {
     auto& loaded = pictures();
@@ -102,7 +104,7 @@ const QPixmap& picture(int n) {
 }
 
 void load_screen_fonts() {
-    install_substitutions();
+    install_font_substitutions();
     const auto specs = font_specs();
     for (int n = 0; n < kScreenFontCount; ++n) {
         QFont font(QString::fromLatin1(specs[n].face), specs[n].points,
@@ -120,7 +122,7 @@ const QFont& screen_font(int n) {
 }
 
 void use_application_font() {
-    install_substitutions();
+    install_font_substitutions();
     QFont font("arial", 8);
     font.setStyleHint(QFont::SansSerif);
     QGuiApplication::setFont(font);

@@ -17,6 +17,10 @@ void load_pictures();
 // The picture of slot `n`, or a null pixmap for a number that holds none.
 const QPixmap& picture(int n);
 
+// Maps the faces the windows and printouts request to installed look-alikes (done once;
+// the screen fonts and every print job call it).
+void install_font_substitutions();
+
 // (Re)creates the thirty screen fonts; printouts that changed them call it again.
 void load_screen_fonts();
 

@@ -26,19 +26,6 @@ QColor qcolor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-// Print faces missing on a Linux desktop, mapped to installed look-alikes: the
-// metric-compatible ones first, then general sans faces.
-void install_print_substitutions() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    const QStringList sans = {"Liberation Sans", "DejaVu Sans", "Nimbus Sans"};
-    QFont::insertSubstitutions("arial", QStringList{"Arial", "Liberation Sans"} + sans);
-    QFont::insertSubstitutions("calibri", QStringList{"Carlito"} + sans);
-    QFont::insertSubstitutions("candara", QStringList{"Carlito"} + sans);
-    QFont::insertSubstitutions("verdana", QStringList{"Veranda", "DejaVu Sans"} + sans);
-}
-
 }  // namespace
 
 struct QtPage::Impl {
@@ -56,7 +43,7 @@ QtPage::~QtPage() {
 }
 
 std::unique_ptr<QtPage> QtPage::begin(std::unique_ptr<QPagedPaintDevice> device) {
-    install_print_substitutions();
+    gui::install_font_substitutions();
     auto impl = std::make_unique<Impl>();
     impl->device = std::move(device);
     if (!impl->painter.begin(impl->device.get())) return nullptr;
