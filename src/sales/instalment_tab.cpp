@@ -191,10 +191,11 @@ void InstalmentTab::connect_events() {
     on_click(calendar_button, &InstalmentSale::generate_instalment_calendar);
     on_click(record_payment_button, &InstalmentSale::record_instalment_payment);
     on_click(delete_payment_button, &InstalmentSale::delete_instalment_payment);
+    // The confirmation comes once the fields show the validated document ("ID:" included).
     connect(save_button, &QPushButton::clicked, this, [this] {
-        run([this] {
-            if (logic_.save_instalment_sale()) session_.op.message("Confirmation", "BLF validé !");
-        });
+        bool saved = false;
+        run([this, &saved] { saved = logic_.save_instalment_sale(); });
+        if (saved) session_.op.message("Confirmation", "BLF validé !");
     });
     connect(print_button, &QPushButton::clicked, this, [this] { print(); });
 

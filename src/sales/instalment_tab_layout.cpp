@@ -142,6 +142,8 @@ void InstalmentTab::build(QWidget* page) {
                              {{" Sélectionnez ...", 260, Align::Left}, {"", 10, Align::Left}},
                              Rgb{240, 230, 140});
     chooser->setObjectName("chooser");
+    // The two columns fill the list; a long name is elided rather than scrolled sideways.
+    chooser->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     // Line band and buttons.
     QFrame* line_band = frame(page, 10, 170, 1000, 40);
@@ -201,7 +203,9 @@ void InstalmentTab::build(QWidget* page) {
     // Calendar, payments, schedule.
     calendar =
         gui::make_list(page, QRect(10, 388, 250, 190),
-                       {{"DATE PREVUE", 110, Align::Left}, {"MONTANT PREVU", 130, Align::Right}});
+                       {{"DATE PREVUE", 95, Align::Left}, {"MONTANT PREVU", 130, Align::Right}});
+    // The date column gives up 15 pixels to the vertical scroll bar that a calendar of more
+    // than a dozen instalments shows, so that the amounts are never cut.
     calendar->setObjectName("calendar");
     payments = gui::make_list(page, QRect(270, 388, 600, 190),
                               {{"DATE REELLE", 110, Align::Center},
@@ -243,12 +247,17 @@ void InstalmentTab::build_schedule(QWidget* page) {
         y += 17;
         return top;
     };
+    // A thin border and a one-pixel gap between rows, so that each field shows where it
+    // ends (the style's own frame does not fit in 17 pixels).
+    const QString style = QString(
+                              "QLineEdit { background: %1; color: black; border: 1px solid "
+                              "rgb(170, 170, 140); padding: 0 2px; }")
+                              .arg(back.name());
     auto value = [&](const QString& name, int top, int x = 190, int w = 160) {
-        QLineEdit* e = field(f, name, x, top, w, 17);
+        QLineEdit* e = field(f, name, x, top, w, 16);
         e->setAlignment(Qt::AlignRight);
         e->setFont(gui::screen_font(14));
-        colours(e, Qt::black, back);
-        e->setFrame(false);
+        e->setStyleSheet(style);
         return e;
     };
     total = value("Total BLF:", row("Total BLF:"));

@@ -19,6 +19,34 @@
 
 using namespace kelmo;
 
+// Passes everything to the scripted operator, and runs `on_message` as each box shows, so
+// that a test sees the window as the operator sees it behind the box.
+struct WatchingOperator : Operator {
+    explicit WatchingOperator(Operator& inner) : inner(inner) {}
+    void message(const std::string& title, const std::string& text) override {
+        if (on_message) on_message();
+        inner.message(title, text);
+    }
+    bool ask_yes_no(const std::string& title, const std::string& text) override {
+        return inner.ask_yes_no(title, text);
+    }
+    Answer ask_yes_no_cancel(const std::string& title, const std::string& text) override {
+        return inner.ask_yes_no_cancel(title, text);
+    }
+    std::optional<std::string> choose_file(const std::string& title,
+                                           const std::string& filter) override {
+        return inner.choose_file(title, filter);
+    }
+    std::optional<std::string> choose_folder(const std::string& title,
+                                             const std::string& start) override {
+        return inner.choose_folder(title, start);
+    }
+    std::unique_ptr<PrintTarget> choose_printer() override { return inner.choose_printer(); }
+
+    Operator& inner;
+    std::function<void()> on_message;
+};
+
 class SalesWindowTest : public QObject {
     Q_OBJECT
 
@@ -234,6 +262,28 @@ class SalesWindowTest : public QObject {
         data->op().clear();
         QTest::mouseClick(t.print_button, Qt::LeftButton);
         QCOMPARE(QString::fromStdString(data->op().last()), QString("Il n'y a rien à imprimer ! "));
+    }
+
+    // Behind the "BLF validé !" box the fields already show the validated document.
+    void confirmation_over_the_validated_document() {
+        WatchingOperator watching(data->op());
+        QString id_behind_box;
+        watching.on_message = [&] { id_behind_box = tab().client_id->text(); };
+        session = std::make_unique<gui::Session>(gui::Session{data->store(), watching, "admin", 0});
+        open(0);
+        auto& t = tab();
+        t.number->setText("8");
+        t.months->setText("5");
+        t.per_month->setText("1");
+        t.instalment->setText("0");
+        t.total->setText("0");
+        t.file_number->setText("9");
+        t.client->setText("NOUVEAU");
+        t.ccp->setText("42");
+        QTest::mouseClick(t.save_button, Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(data->op().last()), QString("BLF validé !"));
+        QCOMPARE(id_behind_box, QString("2"));
+        window.reset();
     }
 };
 
