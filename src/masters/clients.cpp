@@ -82,17 +82,17 @@ bool ClientsTab::load_client(const std::string& code) {
 
 void ClientsTab::enter_name() {
     if (form.nom.empty()) return;
-    const store::Rows rows =
-        store_.query(store::kClient, "SELECT * FROM fclient where nom=?", {form.nom});
-    if (!rows.empty()) load_client(rows[0].text(0));
+    if (const auto code =
+            first_key(store_, store::kClient, "SELECT * FROM fclient where nom=?", form.nom))
+        load_client(*code);
 }
 
 void ClientsTab::enter_ccp() {
     // An empty account would match any client saved without one.
     if (trim(form.ccp).empty()) return;
-    const store::Rows rows =
-        store_.query(store::kClient, "SELECT * FROM fclient where Ccp=?", {form.ccp});
-    if (!rows.empty()) load_client(rows[0].text(0));
+    if (const auto code =
+            first_key(store_, store::kClient, "SELECT * FROM fclient where Ccp=?", form.ccp))
+        load_client(*code);
 }
 
 void ClientsTab::clear_client_form() {
@@ -124,30 +124,17 @@ RowChange ClientsTab::save_client() {
     const std::string vf = c.vf ? "1" : "0";
     c.fonc = to_upper_ascii(c.fonc);
 
-    RowChange change;
-    if (!store_.query(store::kClient, "SELECT * FROM fclient where codeClient=?", {c.code})
-             .empty()) {
+    if (!store_.query(store::kClient, "SELECT * FROM fclient where codeClient=?", {c.code}).empty())
         store_.update(store::kClient,
                       "update fclient set  Nom=?, ad=?, tel=?, fonc=?, dateN=?, ccp=?, si=?, "
                       "Vf=?  where codeClient=?",
                       {c.nom, c.ad, c.tel, c.fonc, c.dateN, c.ccp, si, vf, c.code});
-        change = {RowChange::Replaced, find_row(rows_, c.code)};
-    } else {
+    else
         store_.update(store::kClient,
                       "insert into fclient (CodeClient,nom,ad,tel,fonc,dateN,ccp,si,Vf)  values "
                       "(?,?,?,?,?,?,?,?,?)",
                       {c.code, c.nom, c.ad, c.tel, c.fonc, c.dateN, c.ccp, si, vf});
-        change = {RowChange::Appended, -1};
-    }
-    ListRow row = row_of(c, format_amount(si));
-    if (change.kind == RowChange::Replaced && change.index >= 0) {
-        row.background = rows_[change.index].background;
-        rows_[change.index] = std::move(row);
-    } else {
-        // A client not yet in the list (not filled, or saved elsewhere) joins its end.
-        change = {RowChange::Appended, static_cast<int>(rows_.size())};
-        rows_.push_back(std::move(row));
-    }
+    const RowChange change = put_row(rows_, row_of(c, format_amount(si)));
     clear_client_form();
     record_occupation(c.fonc);
     return change;
@@ -167,45 +154,31 @@ RowChange ClientsTab::delete_client() {
         op_.message("Erreur inattendue", "Code Client introuvable dans la table !");
         return {};
     }
-    struct Use {
-        int db;
-        const char* sql;
-        bool by_name;
-        const char* message;
-    };
-    static const Use kUses[] = {
-        {store::kBlf, "SELECT * FROM fblf where codeClient=?", false,
+    static const RecordUse kUses[] = {
+        {store::kBlf, "SELECT * FROM fblf where codeClient=?",
          "Ce Client est utilisé au niveau des livraisons. Impossible de le supprimer de la "
          "table. Voir BL (F) N°: "},
-        {store::kBlc, "SELECT * FROM Fblc where codeclient=?", false,
+        {store::kBlc, "SELECT * FROM Fblc where codeclient=?",
          "Ce Client est utilisé au niveau des livraisons (c). Impossible de le supprimer de la "
          "table. Voir BL (c) N°: "},
-        {store::kVer, "SELECT * FROM FverR where codeclient=?", false,
+        {store::kVer, "SELECT * FROM FverR where codeclient=?",
          "Ce Client est utilisé au niveau des versements (c). Impossible de le supprimer de la "
          "table. Voir Ver (R) N°: "},
-        // Invoices hold the client's name, not its code.
-        {store::kFac, "SELECT * FROM facv where Client=?", true,
-         "Ce Client est utilisé au niveau des factures. Impossible de le supprimer de la "
-         "table. Voir facture vente N°: "},
     };
-    for (const Use& use : kUses) {
-        if (const auto number = first_document(store_, use.db, use.sql, use.by_name ? nom : code)) {
-            op_.message("Client utilisé", use.message + *number);
-            return {};
-        }
-    }
+    for (const RecordUse& use : kUses)
+        if (report_use(store_, op_, "Client utilisé", use, code)) return {};
+    // Invoices hold the client's name, not its code.
+    static const RecordUse kInvoices = {
+        store::kFac, "SELECT * FROM facv where Client=?",
+        "Ce Client est utilisé au niveau des factures. Impossible de le supprimer de la "
+        "table. Voir facture vente N°: "};
+    if (report_use(store_, op_, "Client utilisé", kInvoices, nom)) return {};
     if (op_.ask_yes_no_cancel("Confirmation", "Etes-vous sûr de vouloir supprimer ce Client ?") !=
         Answer::Yes)
         return {};
     store_.update(store::kClient, "Delete from fclient where codeClient=?", {code});
-    RowChange change;
-    const int index = find_row(rows_, code);
-    if (index >= 0) {
-        rows_.erase(rows_.begin() + index);
-        change = {RowChange::Removed, index};
-    }
     clear_client_form();
-    return change;
+    return remove_row(rows_, code);
 }
 
 }  // namespace kelmo::masters

@@ -13,22 +13,9 @@
 namespace kelmo::masters {
 
 ClientsPage::ClientsPage(QWidget* page, gui::Session& session)
-    : QObject(page), tab_(session.store, session.op) {
+    : MasterPage(page, session), partner_(partner_rows(page, "client", "CLIENT:", 500, 620, 95)) {
     heading(page, "TABLE DES CLIENTS");
     frame(page, 10, 50, 960, 160);
-
-    label(page, "Code interne:", 20, 70, 140);
-    code_ = read_only(page, "clientCode", 170, 70, 50, {176, 217, 214});
-    label(page, "CLIENT:", 500, 70, 110);
-    nom_ = field(page, "clientName", 620, 70, 250);
-    capitals(nom_);
-    QPushButton* reset = reset_button(page, 920, 65);
-
-    label(page, "ADRESSE:", 20, 95, 140);
-    ad_ = field(page, "clientAddress", 170, 95, 250);
-    capitals(ad_);
-    label(page, "N° TELEPHONE:", 500, 95, 110);
-    tel_ = field(page, "clientTel", 620, 95, 250);
 
     label(page, "FONCTION:", 20, 120, 140);
     fonc_ = new QComboBox(page);
@@ -60,26 +47,26 @@ ClientsPage::ClientsPage(QWidget* page, gui::Session& session)
     list_ =
         gui::make_list(page, QRect(10, 265, 960, 280), ClientsTab::columns(), Rgb{216, 205, 232});
     list_->setObjectName("clientList");
+    // The columns take the list's whole width, its frame included: a scroll bar would only
+    // move them by those two pixels and hide the last row.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    connect(reset, &QPushButton::clicked, this, [this] { clear_client_form(); });
+    connect(partner_.reset, &QPushButton::clicked, this, [this] { clear_client_form(); });
     connect(remove, &QPushButton::clicked, this, [this] { delete_client(); });
     connect(create, &QPushButton::clicked, this, [this] { new_client(); });
     connect(save, &QPushButton::clicked, this, [this] { save_client(); });
-    connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        tab_.choose_row(list_->indexOfTopLevelItem(item));
-        show_form();
-    });
+    choose_on_click([] {});
 
     // Enter: the name and the postal account load a known client; the opening balance
     // saves.
-    connect(nom_, &QLineEdit::returnPressed, this, [this] {
+    connect(partner_.nom, &QLineEdit::returnPressed, this, [this] {
         read_form();
         tab_.enter_name();
         show_form();
-        ad_->setFocus();
+        partner_.ad->setFocus();
     });
-    connect(ad_, &QLineEdit::returnPressed, this, [this] { tel_->setFocus(); });
-    connect(tel_, &QLineEdit::returnPressed, this, [this] { fonc_->setFocus(); });
+    connect(partner_.ad, &QLineEdit::returnPressed, this, [this] { partner_.tel->setFocus(); });
+    connect(partner_.tel, &QLineEdit::returnPressed, this, [this] { fonc_->setFocus(); });
     connect(fonc_->lineEdit(), &QLineEdit::returnPressed, this, [this] { date_->setFocus(); });
     connect(date_, &QLineEdit::returnPressed, this, [this] { ccp_->setFocus(); });
     connect(ccp_, &QLineEdit::returnPressed, this, [this] {
@@ -92,17 +79,17 @@ ClientsPage::ClientsPage(QWidget* page, gui::Session& session)
 }
 
 void ClientsPage::read_form() {
-    tab_.form = {text_of(code_), text_of(nom_),  text_of(ad_),
-                 text_of(tel_),  text_of(fonc_), text_of(date_),
-                 text_of(ccp_),  text_of(si_),   instalment_->isChecked()};
+    tab_.form = {text_of(partner_.code), text_of(partner_.nom), text_of(partner_.ad),
+                 text_of(partner_.tel),  text_of(fonc_),        text_of(date_),
+                 text_of(ccp_),          text_of(si_),          instalment_->isChecked()};
 }
 
 void ClientsPage::show_form() {
     const ClientForm& f = tab_.form;
-    code_->setText(qs(f.code));
-    nom_->setText(qs(f.nom));
-    ad_->setText(qs(f.ad));
-    tel_->setText(qs(f.tel));
+    partner_.code->setText(qs(f.code));
+    partner_.nom->setText(qs(f.nom));
+    partner_.ad->setText(qs(f.ad));
+    partner_.tel->setText(qs(f.tel));
     fonc_->setEditText(qs(f.fonc));
     date_->setText(qs(f.dateN));
     ccp_->setText(qs(f.ccp));
@@ -119,15 +106,11 @@ void ClientsPage::fill_occupation_box() {
 }
 
 void ClientsPage::focus_form() {
-    nom_->setFocus();
+    partner_.nom->setFocus();
 }
 
 void ClientsPage::fill_on_choice() {
-    if (filled_) return;
-    filled_ = true;
-    tab_.fill_client_list();
-    show_all(list_, tab_.rows());
-    fill_occupation_box();
+    if (fill_once(&ClientsTab::fill_client_list)) fill_occupation_box();
 }
 
 void ClientsPage::clear_client_form() {
@@ -140,21 +123,15 @@ void ClientsPage::new_client() {
     read_form();
     tab_.new_client();
     show_form();
-    nom_->setFocus();
+    partner_.nom->setFocus();
 }
 
 void ClientsPage::save_client() {
-    read_form();
-    const RowChange change = tab_.save_client();
-    show_change(list_, tab_.rows(), ClientsTab::columns(), change);
-    show_form();
-    if (change.kind != RowChange::None) nom_->setFocus();
+    if (change_list(&ClientsTab::save_client).kind != RowChange::None) partner_.nom->setFocus();
 }
 
 void ClientsPage::delete_client() {
-    read_form();
-    show_change(list_, tab_.rows(), ClientsTab::columns(), tab_.delete_client());
-    show_form();
+    change_list(&ClientsTab::delete_client);
 }
 
 }  // namespace kelmo::masters

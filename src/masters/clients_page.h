@@ -2,28 +2,18 @@
 // to and from ClientsTab around each operation.
 #pragma once
 
-#include <QObject>
-
 #include "masters/clients.h"
+#include "masters/page_widgets.h"
 
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
-class QTreeWidget;
-class QWidget;
-
-namespace kelmo::gui {
-struct Session;
-}
 
 namespace kelmo::masters {
 
-class ClientsPage : public QObject {
+class ClientsPage : public MasterPage<ClientsTab> {
   public:
     ClientsPage(QWidget* page, gui::Session& session);
-
-    ClientsTab& tab() { return tab_; }
-    QTreeWidget* list() const { return list_; }
 
     // Fills the list (and the occupation box) the first time the tab is chosen.
     void fill_on_choice();
@@ -36,23 +26,16 @@ class ClientsPage : public QObject {
     void clear_client_form();
 
   private:
-    void read_form();
-    void show_form();
+    void read_form() override;
+    void show_form() override;
 
-    ClientsTab tab_;
-    QLineEdit* code_;
-    QLineEdit* nom_;
-    QLineEdit* ad_;
-    QLineEdit* tel_;
+    PartnerRows partner_;
     QComboBox* fonc_;
     QLineEdit* date_;
     QLineEdit* ccp_;
     QLineEdit* si_;
     QRadioButton* instalment_;
     QRadioButton* cash_;
-    QTreeWidget* list_;
-    // Rows saved before the first fill are only a few of the table's: the fill still runs.
-    bool filled_ = false;
 };
 
 }  // namespace kelmo::masters

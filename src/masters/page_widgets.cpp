@@ -127,6 +127,25 @@ void capitals(QComboBox* box) {
     box->setValidator(new Capitals(box));
 }
 
+PartnerRows partner_rows(QWidget* page, const std::string& prefix, const QString& name_caption,
+                         int right_label_x, int right_field_x, int second_row_y) {
+    const int label_width = right_field_x - right_label_x - 10;
+    PartnerRows rows;
+    label(page, "Code interne:", 20, 70, 140);
+    rows.code = read_only(page, (prefix + "Code").c_str(), 170, 70, 50, {176, 217, 214});
+    label(page, name_caption, right_label_x, 70, label_width);
+    rows.nom = field(page, (prefix + "Name").c_str(), right_field_x, 70, 250);
+    capitals(rows.nom);
+    rows.reset = reset_button(page, 920, 65);
+
+    label(page, "ADRESSE:", 20, second_row_y, 140);
+    rows.ad = field(page, (prefix + "Address").c_str(), 170, second_row_y, 250);
+    capitals(rows.ad);
+    label(page, "N° TELEPHONE:", right_label_x, second_row_y, label_width);
+    rows.tel = field(page, (prefix + "Tel").c_str(), right_field_x, second_row_y, 250);
+    return rows;
+}
+
 void show_all(QTreeWidget* list, const std::vector<ListRow>& rows) {
     gui::show_rows(list, rows);
 }

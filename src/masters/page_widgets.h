@@ -2,17 +2,18 @@
 // buttons at fixed pixel positions, and the list kept in step with a tab's rows.
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <QTreeWidget>
 #include <string>
 #include <vector>
 
+#include "gui/session.h"
 #include "masters/master_lists.h"
-#include "util/list_rows.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
 class QWidget;
 class QComboBox;
 
@@ -42,5 +43,70 @@ void show_all(QTreeWidget* list, const std::vector<ListRow>& rows);
 // Redraws only the row an operation changed.
 void show_change(QTreeWidget* list, const std::vector<ListRow>& rows,
                  const std::vector<ListColumn>& columns, RowChange change);
+
+// The rows the clients and suppliers forms share: the code and the name (in the right
+// column, with the reset button at its end), then the address and the telephone. Object
+// names are `prefix` followed by "Code", "Name", "Address" and "Tel".
+struct PartnerRows {
+    QLineEdit* code;
+    QLineEdit* nom;
+    QLineEdit* ad;
+    QLineEdit* tel;
+    QPushButton* reset;
+};
+PartnerRows partner_rows(QWidget* page, const std::string& prefix, const QString& name_caption,
+                         int right_label_x, int right_field_x, int second_row_y);
+
+// What the three pages share: the tab's logic and its list, the fill the first time the
+// tab is chosen, and the round trip of an operation through the form and the list. `Tab`
+// is ProductsTab, ClientsTab or SuppliersTab.
+template <typename Tab>
+class MasterPage : public QObject {
+  public:
+    Tab& tab() { return tab_; }
+    QTreeWidget* list() const { return list_; }
+
+  protected:
+    MasterPage(QWidget* page, gui::Session& session)
+        : QObject(page), tab_(session.store, session.op) {}
+
+    virtual void read_form() = 0;
+    virtual void show_form() = 0;
+
+    // Runs `fill` and shows its rows, the first time only; false when already done. Rows
+    // saved before then are only a few of the table's, so they do not count as a fill.
+    bool fill_once(void (Tab::*fill)()) {
+        if (filled_) return false;
+        filled_ = true;
+        (tab_.*fill)();
+        show_all(list_, tab_.rows());
+        return true;
+    }
+
+    // Form in, the operation, then the row it changed and the form out.
+    RowChange change_list(RowChange (Tab::*operation)()) {
+        read_form();
+        const RowChange change = (tab_.*operation)();
+        show_change(list_, tab_.rows(), Tab::columns(), change);
+        show_form();
+        return change;
+    }
+
+    // A click on a list row puts its cells into the form, then runs `then`.
+    template <typename Then>
+    void choose_on_click(Then then) {
+        connect(list_, &QTreeWidget::itemClicked, this, [this, then](QTreeWidgetItem* item) {
+            tab_.choose_row(list_->indexOfTopLevelItem(item));
+            show_form();
+            then();
+        });
+    }
+
+    Tab tab_;
+    QTreeWidget* list_ = nullptr;
+
+  private:
+    bool filled_ = false;
+};
 
 }  // namespace kelmo::masters

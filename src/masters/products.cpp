@@ -116,7 +116,6 @@ RowChange ProductsTab::save_product() {
     saved.pvf = format_amount(pvf_h);
     saved.pvc = format_amount(pvc_h);
 
-    RowChange change;
     const store::Rows existing =
         store_.query(store::kProd, "SELECT * FROM FProd where codeprod=?", {code});
     // The initial quantity keeps the price it entered at: only a purchase price the operator
@@ -126,19 +125,15 @@ RowChange ProductsTab::save_product() {
         const store::Row& old = existing[0];
         const bool has_initial = old.size() > 8 && !old.text(8).empty();
         typed_new_price = !has_initial || whole_value(old.text(kPaColumn)) != whole_value(pa_h);
-        saved.stock = format_amount(old.text(6));
         store_.update(store::kProd,
                       "update FProd set  prod=?, qi=?, pa=?, pvf=?, pvc=?, stock=?  where "
                       "codeprod=?",
                       {prod, qi_h, pa_h, pvf_h, pvc_h, old.text(6), code});
-        change = {RowChange::Replaced, find_row(rows_, code)};
-        if (change.index < 0) change = {RowChange::Appended, static_cast<int>(rows_.size())};
     } else {
         store_.update(store::kProd,
                       "insert into FProd (Codeprod,Prod,Qi,Pa,Pvf,Pvc,stock)  values "
                       "(?,?,?,?,?,?,\"0\")",
                       {code, prod, qi_h, pa_h, pvf_h, pvc_h});
-        change = {RowChange::Appended, static_cast<int>(rows_.size())};
     }
     if (typed_new_price && products_keep_initial_price(store_))
         store_.update(store::kProd, "update FProd set pai=? where codeprod=?", {pa_h, code});
@@ -147,13 +142,7 @@ RowChange ProductsTab::save_product() {
     store_.update(store::kProd, "update FProd set stock=? where codeprod=?", {stock.text, code});
     saved.stock = format_amount(stock.hundredths);
 
-    if (change.kind == RowChange::Replaced) {
-        ListRow row = row_of(saved);
-        row.background = rows_[change.index].background;
-        rows_[change.index] = std::move(row);
-    } else {
-        rows_.push_back(row_of(saved));
-    }
+    const RowChange change = put_row(rows_, row_of(saved));
     form = {};
     return change;
 }
@@ -164,12 +153,7 @@ RowChange ProductsTab::delete_product() {
         op_.message("Erreur inattendue", "Code produit introuvable dans la table des produits!");
         return {};
     }
-    struct Use {
-        int db;
-        const char* sql;
-        const char* message;
-    };
-    static const Use kUses[] = {
+    static const RecordUse kUses[] = {
         {store::kBr, "SELECT * FROM fbr where codeprod=?",
          "Ce produit est utilisé au niveau des réceptions. Impossible de le supprimer de la "
          "table. Voir bon de réception N°: "},
@@ -183,24 +167,14 @@ RowChange ProductsTab::delete_product() {
          "Ce produit est utilisé au niveau des factures. Impossible de le supprimer de la "
          "table. Voir facture N°: "},
     };
-    for (const Use& use : kUses) {
-        if (const auto number = first_document(store_, use.db, use.sql, code)) {
-            op_.message("Produit utilisé", use.message + *number);
-            return {};
-        }
-    }
+    for (const RecordUse& use : kUses)
+        if (report_use(store_, op_, "Produit utilisé", use, code)) return {};
     if (op_.ask_yes_no_cancel("Suppression d'un produit",
                               "Etes-vous sûr de vouloir supprimer ce produit?") != Answer::Yes)
         return {};
     store_.update(store::kProd, "Delete from FProd where codeprod=?", {code});
-    RowChange change;
-    const int index = find_row(rows_, code);
-    if (index >= 0) {
-        rows_.erase(rows_.begin() + index);
-        change = {RowChange::Removed, index};
-    }
     form = {};
-    return change;
+    return remove_row(rows_, code);
 }
 
 }  // namespace kelmo::masters

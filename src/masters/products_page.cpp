@@ -29,8 +29,7 @@ void open_with_desktop(const std::string& path) {
 
 }  // namespace
 
-ProductsPage::ProductsPage(QWidget* page, gui::Session& session)
-    : QObject(page), tab_(session.store, session.op) {
+ProductsPage::ProductsPage(QWidget* page, gui::Session& session) : MasterPage(page, session) {
     heading(page, "TABLE DES PRODUITS");
     frame(page, 10, 50, 970, 80);
 
@@ -67,8 +66,7 @@ ProductsPage::ProductsPage(QWidget* page, gui::Session& session)
     connect(exporter, &QPushButton::clicked, this, [this] { export_products(); });
     connect(create, &QPushButton::clicked, this, [this] { new_product(); });
     connect(save, &QPushButton::clicked, this, [this] { save_product(); });
-    connect(list_, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { choose_row(list_->indexOfTopLevelItem(item)); });
+    choose_on_click([] {});
 
     // Enter: designation -> initial quantity -> purchase price -> instalment price -> cash
     // price, which saves.
@@ -101,15 +99,7 @@ void ProductsPage::focus_form() {
 }
 
 void ProductsPage::fill_on_choice() {
-    if (filled_) return;
-    filled_ = true;
-    tab_.fill_product_list();
-    show_all(list_, tab_.rows());
-}
-
-void ProductsPage::choose_row(int index) {
-    tab_.choose_row(index);
-    show_form();
+    fill_once(&ProductsTab::fill_product_list);
 }
 
 void ProductsPage::new_product() {
@@ -119,17 +109,11 @@ void ProductsPage::new_product() {
 }
 
 void ProductsPage::save_product() {
-    read_form();
-    const RowChange change = tab_.save_product();
-    show_change(list_, tab_.rows(), ProductsTab::columns(), change);
-    show_form();
-    if (change.kind != RowChange::None) prod_->setFocus();
+    if (change_list(&ProductsTab::save_product).kind != RowChange::None) prod_->setFocus();
 }
 
 void ProductsPage::delete_product() {
-    read_form();
-    show_change(list_, tab_.rows(), ProductsTab::columns(), tab_.delete_product());
-    show_form();
+    change_list(&ProductsTab::delete_product);
 }
 
 void ProductsPage::export_products() {

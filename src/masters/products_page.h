@@ -2,26 +2,16 @@
 // moves field texts between the widgets and ProductsTab around each operation.
 #pragma once
 
-#include <QObject>
-
+#include "masters/page_widgets.h"
 #include "masters/products.h"
 
 class QLineEdit;
-class QTreeWidget;
-class QWidget;
-
-namespace kelmo::gui {
-struct Session;
-}
 
 namespace kelmo::masters {
 
-class ProductsPage : public QObject {
+class ProductsPage : public MasterPage<ProductsTab> {
   public:
     ProductsPage(QWidget* page, gui::Session& session);
-
-    ProductsTab& tab() { return tab_; }
-    QTreeWidget* list() const { return list_; }
 
     // Fills the list the first time the tab is chosen.
     void fill_on_choice();
@@ -33,11 +23,9 @@ class ProductsPage : public QObject {
     void export_products();
 
   private:
-    void read_form();
-    void show_form();
-    void choose_row(int index);
+    void read_form() override;
+    void show_form() override;
 
-    ProductsTab tab_;
     QLineEdit* code_;
     QLineEdit* prod_;
     QLineEdit* qi_;
@@ -45,9 +33,6 @@ class ProductsPage : public QObject {
     QLineEdit* pvf_;
     QLineEdit* pvc_;
     QLineEdit* stock_;
-    QTreeWidget* list_;
-    // Rows saved before the first fill are only a few of the table's: the fill still runs.
-    bool filled_ = false;
 };
 
 }  // namespace kelmo::masters

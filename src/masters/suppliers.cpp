@@ -46,9 +46,9 @@ bool SuppliersTab::load_supplier(const std::string& code) {
 
 void SuppliersTab::enter_name() {
     if (form.nom.empty()) return;
-    const store::Rows rows =
-        store_.query(store::kFour, "SELECT * FROM Ffour where nom=?", {form.nom});
-    if (!rows.empty()) load_supplier(rows[0].text(0));
+    if (const auto code =
+            first_key(store_, store::kFour, "SELECT * FROM Ffour where nom=?", form.nom))
+        load_supplier(*code);
 }
 
 void SuppliersTab::clear_supplier_form() {
@@ -68,9 +68,8 @@ RowChange SuppliersTab::save_supplier() {
         return {};
     }
     if (f.code.empty()) {
-        const store::Rows same =
-            store_.query(store::kFour, "SELECT * FROM Ffour where nom=?", {f.nom});
-        f.code = same.empty() ? next_supplier_code(store_) : same[0].text(0);
+        const auto same = first_key(store_, store::kFour, "SELECT * FROM Ffour where nom=?", f.nom);
+        f.code = same ? *same : next_supplier_code(store_);
     }
     if (!is_number(f.si)) f.si = "0";
     const std::string si = to_hundredths(f.si);
@@ -86,25 +85,16 @@ RowChange SuppliersTab::save_supplier() {
         return {};
     }
 
-    RowChange change;
-    if (!store_.query(store::kFour, "SELECT * FROM Ffour where codeFour=?", {f.code}).empty()) {
+    if (!store_.query(store::kFour, "SELECT * FROM Ffour where codeFour=?", {f.code}).empty())
         store_.update(store::kFour, "update Ffour set  Nom=?, ad=?, tel=?, si=?  where codeFour=?",
                       {f.nom, f.ad, f.tel, si, f.code});
-        change = {RowChange::Replaced, find_row(rows_, f.code)};
-    } else {
+    else
         store_.update(store::kFour,
                       "insert into Ffour (CodeFour,nom,ad,tel,si)  values (?,?,?,?,?)",
                       {f.code, f.nom, f.ad, f.tel, si});
-    }
     ListRow row;
     row.cells = {f.code, f.nom, f.ad, f.tel, format_amount(si)};
-    if (change.kind == RowChange::Replaced && change.index >= 0) {
-        row.background = rows_[change.index].background;
-        rows_[change.index] = std::move(row);
-    } else {
-        change = {RowChange::Appended, static_cast<int>(rows_.size())};
-        rows_.push_back(std::move(row));
-    }
+    const RowChange change = put_row(rows_, std::move(row));
     form = {};
     return change;
 }
@@ -115,34 +105,23 @@ RowChange SuppliersTab::delete_supplier() {
         op_.message("Erreur inattendue", "Code Fournisseur introuvable dans la table !");
         return {};
     }
-    if (const auto receipt =
-            first_document(store_, store::kBr, "SELECT * FROM Fbr where codeFour=?", code)) {
-        op_.message("Fournisseur utilisé",
-                    "Ce Fournisseur est utilisé au niveau des réceptions. Impossible de le "
-                    "supprimer de la table. Voir Br N°: " +
-                        *receipt);
+    static const RecordUse kReceipts = {
+        store::kBr, "SELECT * FROM Fbr where codeFour=?",
+        "Ce Fournisseur est utilisé au niveau des réceptions. Impossible de le supprimer de la "
+        "table. Voir Br N°: "};
+    static const RecordUse kPayments = {
+        store::kVer, "SELECT * FROM FverE where codeFour=?",
+        "Ce fournisseur est utilisé au niveau des versements (c). Impossible de le supprimer de "
+        "la table. Voir Ver (E) N°: "};
+    if (report_use(store_, op_, "Fournisseur utilisé", kReceipts, code) ||
+        report_use(store_, op_, "Fournisseur", kPayments, code))
         return {};
-    }
-    if (const auto payment =
-            first_document(store_, store::kVer, "SELECT * FROM FverE where codeFour=?", code)) {
-        op_.message("Fournisseur",
-                    "Ce fournisseur est utilisé au niveau des versements (c). Impossible de le "
-                    "supprimer de la table. Voir Ver (E) N°: " +
-                        *payment);
-        return {};
-    }
     if (op_.ask_yes_no_cancel("Confirmation",
                               "Etes-vous sûr de vouloir supprimer ce fournisseur ?") != Answer::Yes)
         return {};
     store_.update(store::kFour, "Delete from Ffour where codeFour=?", {code});
-    RowChange change;
-    const int index = find_row(rows_, code);
-    if (index >= 0) {
-        rows_.erase(rows_.begin() + index);
-        change = {RowChange::Removed, index};
-    }
     form = {};
-    return change;
+    return remove_row(rows_, code);
 }
 
 }  // namespace kelmo::masters

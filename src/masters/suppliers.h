@@ -6,14 +6,6 @@
 #include <vector>
 
 #include "masters/master_lists.h"
-#include "util/list_rows.h"
-
-namespace kelmo {
-class Operator;
-}
-namespace kelmo::store {
-class Store;
-}
 
 namespace kelmo::masters {
 

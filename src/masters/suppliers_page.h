@@ -2,26 +2,16 @@
 // around each operation. It has no keyboard command other than Enter.
 #pragma once
 
-#include <QObject>
-
+#include "masters/page_widgets.h"
 #include "masters/suppliers.h"
 
 class QLineEdit;
-class QTreeWidget;
-class QWidget;
-
-namespace kelmo::gui {
-struct Session;
-}
 
 namespace kelmo::masters {
 
-class SuppliersPage : public QObject {
+class SuppliersPage : public MasterPage<SuppliersTab> {
   public:
     SuppliersPage(QWidget* page, gui::Session& session);
-
-    SuppliersTab& tab() { return tab_; }
-    QTreeWidget* list() const { return list_; }
 
     // Fills the list the first time the tab is chosen.
     void fill_on_choice();
@@ -33,18 +23,11 @@ class SuppliersPage : public QObject {
     void clear_supplier_form();
 
   private:
-    void read_form();
-    void show_form();
+    void read_form() override;
+    void show_form() override;
 
-    SuppliersTab tab_;
-    QLineEdit* code_;
-    QLineEdit* nom_;
-    QLineEdit* ad_;
-    QLineEdit* tel_;
+    PartnerRows partner_;
     QLineEdit* si_;
-    QTreeWidget* list_;
-    // Rows saved before the first fill are only a few of the table's: the fill still runs.
-    bool filled_ = false;
 };
 
 }  // namespace kelmo::masters

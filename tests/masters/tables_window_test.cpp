@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -77,6 +78,10 @@ class TablesWindowTest : public QObject {
         window->tabs()->setCurrentIndex(TablesWindow::Clients);
         QCOMPARE(rows("clientList"), 1);
         QCOMPARE(rows("supplierList"), 0);
+        // The client columns take the list's whole width: no scroll bar hides the last row.
+        QTest::qWait(50);
+        QVERIFY(find<QTreeWidget>("clientList")->isVisible());
+        QVERIFY(!find<QTreeWidget>("clientList")->horizontalScrollBar()->isVisible());
         QCOMPARE(focused(), find<QLineEdit>("clientName"));
         window->tabs()->setCurrentIndex(TablesWindow::Suppliers);
         QCOMPARE(rows("supplierList"), 1);
