@@ -7,15 +7,20 @@ namespace kelmo::gui {
 namespace {
 Qt::Alignment to_qt(Align a) {
     switch (a) {
-        case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
-        case Align::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
-        default: return Qt::AlignLeft | Qt::AlignVCenter;
+        case Align::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case Align::Center:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
+        default:
+            return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
 constexpr int kAlignRole = Qt::UserRole + 7;
 }  // namespace
 
-QColor to_qcolor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+QColor to_qcolor(const Rgb& c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 QTreeWidget* make_list(QWidget* parent, const QRect& geometry,
                        const std::vector<ListColumn>& columns, std::optional<Rgb> background) {

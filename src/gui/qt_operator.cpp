@@ -9,7 +9,9 @@
 namespace kelmo::gui {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QWidget* active_parent(QWidget* fallback) {
     QWidget* w = QApplication::activeWindow();
@@ -24,8 +26,8 @@ void QtOperator::message(const std::string& title, const std::string& text) {
 }
 
 bool QtOperator::ask_yes_no(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::Question, q(title), q(text),
-                    QMessageBox::Yes | QMessageBox::No, active_parent(parent_));
+    QMessageBox box(QMessageBox::Question, q(title), q(text), QMessageBox::Yes | QMessageBox::No,
+                    active_parent(parent_));
     box.button(QMessageBox::Yes)->setText("Oui");
     box.button(QMessageBox::No)->setText("Non");
     return box.exec() == QMessageBox::Yes;
@@ -39,9 +41,12 @@ Answer QtOperator::ask_yes_no_cancel(const std::string& title, const std::string
     box.button(QMessageBox::No)->setText("Non");
     box.button(QMessageBox::Cancel)->setText("Annuler");
     switch (box.exec()) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        default: return Answer::Cancel;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
     }
 }
 

@@ -10,7 +10,7 @@ class QWidget;
 namespace kelmo::gui {
 
 class QtOperator : public Operator {
-public:
+  public:
     explicit QtOperator(QWidget* parent = nullptr) : parent_(parent) {}
     void set_parent(QWidget* parent) { parent_ = parent; }
 
@@ -28,7 +28,7 @@ public:
     void set_printer_dialog(PrinterDialog dialog) { printer_dialog_ = std::move(dialog); }
     std::unique_ptr<PrintTarget> choose_printer() override;
 
-private:
+  private:
     QWidget* parent_;
     PrinterDialog printer_dialog_;
 };

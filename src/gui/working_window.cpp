@@ -33,7 +33,9 @@ WorkingWindow::WorkingWindow(const FrameSpec& spec, QWidget* parent) : QDialog(p
     connect(tabs_, &QTabWidget::currentChanged, this, &WorkingWindow::on_current_changed);
 }
 
-QWidget* WorkingWindow::page(int index) const { return tabs_->widget(index); }
+QWidget* WorkingWindow::page(int index) const {
+    return tabs_->widget(index);
+}
 
 void WorkingWindow::select_tab(int index) {
     programmatic_ = true;

@@ -16,9 +16,9 @@ namespace kelmo::gui {
 struct FrameSpec {
     QString title;
     QColor background;
-    QStringList tabs;    // in order, captions exactly as shown (" FERMER" closes)
-    int width_less = 100;   // the tab panel is the desktop's width less this
-    int height_less = 50;   // and its height less this
+    QStringList tabs;      // in order, captions exactly as shown (" FERMER" closes)
+    int width_less = 100;  // the tab panel is the desktop's width less this
+    int height_less = 50;  // and its height less this
 };
 
 // Shows `window` maximised over the desktop and returns when it is closed. The window is
@@ -28,7 +28,7 @@ void run_maximised(QDialog& window);
 
 class WorkingWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit WorkingWindow(const FrameSpec& spec, QWidget* parent = nullptr);
 
     // The page widget of tab `index`, where the tab's controls are placed.
@@ -42,11 +42,11 @@ public:
     // Selects a tab as the program does (not reported either).
     void select_tab(int index);
 
-signals:
+  signals:
     // The operator chose another tab (never emitted for " FERMER", which closes).
     void tabChosen(int index);
 
-private:
+  private:
     void on_current_changed(int index);
 
     QTabWidget* tabs_;

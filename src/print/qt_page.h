@@ -22,7 +22,7 @@ namespace kelmo::print {
 
 // A page drawn with QPainter on a printer or PDF writer, which it owns.
 class QtPage : public Page {
-public:
+  public:
     // Starts drawing on `device`; null when the painter cannot begin (job refused).
     static std::unique_ptr<QtPage> begin(std::unique_ptr<QPagedPaintDevice> device);
     ~QtPage() override;
@@ -43,7 +43,7 @@ public:
     void new_page() override;
     void end_job() override;
 
-private:
+  private:
     struct Impl;
     explicit QtPage(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> d_;
@@ -51,23 +51,23 @@ private:
 
 // A printer chosen in the printer dialog.
 class SystemPrinter : public PrintTarget {
-public:
+  public:
     explicit SystemPrinter(std::unique_ptr<QPrinter> printer);
     ~SystemPrinter() override;
     std::unique_ptr<Page> start_job(const std::string& job_name) override;
 
-private:
+  private:
     std::unique_ptr<QPrinter> printer_;
 };
 
 // A PDF file of A4 portrait pages at `dpi` device pixels per inch, the whole sheet being
 // the printable area (4961 x 7016 pixels at 600 dpi).
 class PdfFile : public PrintTarget {
-public:
+  public:
     explicit PdfFile(std::string path, int dpi = 600) : path_(std::move(path)), dpi_(dpi) {}
     std::unique_ptr<Page> start_job(const std::string& job_name) override;
 
-private:
+  private:
     std::string path_;
     int dpi_;
 };
