@@ -78,8 +78,11 @@ TEST(PrintLayout, FontTableHasEveryNumberExceptThirtySevenToThirtyNine) {
                           Case{46, "Arial", 57, false}, Case{49, "arial", 64, false},
                           Case{50, "Verdana", 43, false}, Case{67, "Calibri", 59, false},
                           Case{79, "Candara", 64, false}, Case{80, "Calibri", 76, true},
-                          Case{81, "Verdana", 57, true}, Case{87, "arial", 94, true},
-                          Case{88, "verdana", 64, true}, Case{90, "Calibri", 52, true}}) {
+                          Case{81, "Verdana", 57, true}, Case{82, "Calibri", 64, true},
+                          Case{83, "Verdana", 52, true}, Case{84, "Calibri", 57, true},
+                          Case{85, "Calibri", 80, true}, Case{86, "Calibri", 66, true},
+                          Case{87, "arial", 94, true}, Case{88, "verdana", 64, true},
+                          Case{89, "verdana", 76, true}, Case{90, "Calibri", 52, true}}) {
         auto f = job.rec->font(c.number);
         ASSERT_TRUE(f) << c.number;
         EXPECT_EQ(f->face, c.face) << c.number;
