@@ -98,3 +98,24 @@ TEST(InitialBalances, EmptyAccountIsRefusedAndNothingIsWritten) {
         EXPECT_EQ(s.si, "50000");
     }
 }
+
+TEST(InitialBalances, RowIsKeptWhenTheNewOneCannotBeWritten) {
+    kelmo::test::TempData data;
+    InitialBalances window(data.store(), data.op());
+    window.state().balance = "500";
+    window.state().account = "77";
+    ASSERT_TRUE(window.save_initial_balances());
+    ASSERT_TRUE(data.store().update(
+        kCpte,
+        "CREATE TRIGGER refuse BEFORE INSERT ON FCpte BEGIN SELECT RAISE(ABORT, 'refusé'); END"));
+    data.op().clear();
+    window.state().balance = "1000";
+    window.state().account = "88";
+    EXPECT_FALSE(window.save_initial_balances());
+    ASSERT_FALSE(data.op().shown.empty());
+    EXPECT_EQ(data.op().shown.back().title, "Erreur");
+    Stored s = stored(data);
+    EXPECT_EQ(s.rows, 1u);
+    EXPECT_EQ(s.si, "50000");
+    EXPECT_EQ(s.account, "77");
+}
