@@ -28,28 +28,25 @@ std::vector<std::string> matches(store::Store& store, int db, const char* sql,
 }
 }  // namespace
 
+void InstalmentSale::search_clients(const std::string& typed, const char* sql, LookupKind kind) {
+    if (typed.empty()) return;
+    form.chooser = matches(store_, kClient, sql, to_upper_ascii(typed));
+    lookup_ = kind;
+}
+
 void InstalmentSale::search_by_name() {
-    if (form.client.empty()) return;
-    form.chooser =
-        matches(store_, kClient, "select nom from fclient where instr(nom,?)>0 order by nom",
-                to_upper_ascii(form.client));
-    lookup_ = LookupKind::Name;
+    search_clients(form.client, "select nom from fclient where instr(nom,?)>0 order by nom",
+                   LookupKind::Name);
 }
 
 void InstalmentSale::search_by_tel() {
-    if (form.tel.empty()) return;
-    form.chooser =
-        matches(store_, kClient, "select tel from fclient where instr(tel,?)>0 order by tel",
-                to_upper_ascii(form.tel));
-    lookup_ = LookupKind::Tel;
+    search_clients(form.tel, "select tel from fclient where instr(tel,?)>0 order by tel",
+                   LookupKind::Tel);
 }
 
 void InstalmentSale::search_by_ccp() {
-    if (form.ccp.empty()) return;
-    form.chooser =
-        matches(store_, kClient, "select ccp from fclient where instr(ccp,?)>0 order by CCP",
-                to_upper_ascii(form.ccp));
-    lookup_ = LookupKind::Ccp;
+    search_clients(form.ccp, "select ccp from fclient where instr(ccp,?)>0 order by CCP",
+                   LookupKind::Ccp);
 }
 
 void InstalmentSale::search_by_designation() {

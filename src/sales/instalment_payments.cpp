@@ -69,10 +69,8 @@ void InstalmentSale::generate_instalment_calendar() {
     }
 }
 
-void InstalmentSale::record_instalment_payment() {
-    if (validation_failed_) return;
-    long long numdoc = 0;
-    if (!check_number(numdoc)) return;
+bool InstalmentSale::check_payment(long long& numdoc, bool with_amount) {
+    if (!check_number(numdoc)) return false;
     const char* refusal = nullptr;
     if (trim(form.file_number).empty())
         refusal = "N° dossier incorrect !";
@@ -80,14 +78,18 @@ void InstalmentSale::record_instalment_payment() {
         refusal = "Tranche doit être numérique !";
     else if (whole_value(form.tr) <= 0)
         refusal = "La valeur de Tranche est incorrecte !";
-    else if (!is_number(form.paid) || whole_value(form.paid) <= 0)
+    else if (with_amount && (!is_number(form.paid) || whole_value(form.paid) <= 0))
         refusal = "Montant versé incorrect !";
     else if (!is_valid_date(form.paid_date))
         refusal = "Date versement incorrecte !";
-    if (refusal) {
-        op_.message("Erreur", refusal);
-        return;
-    }
+    if (refusal) op_.message("Erreur", refusal);
+    return !refusal;
+}
+
+void InstalmentSale::record_instalment_payment() {
+    if (validation_failed_) return;
+    long long numdoc = 0;
+    if (!check_payment(numdoc, true)) return;
     long long paid = cents(form.paid);
     std::string num = to_text(numdoc);
     std::string tr = to_text(whole_value(form.tr));
@@ -113,20 +115,7 @@ void InstalmentSale::record_instalment_payment() {
 
 void InstalmentSale::delete_instalment_payment() {
     long long numdoc = 0;
-    if (!check_number(numdoc)) return;
-    const char* refusal = nullptr;
-    if (trim(form.file_number).empty())
-        refusal = "N° dossier incorrect !";
-    else if (!is_number(form.tr))
-        refusal = "Tranche doit être numérique !";
-    else if (whole_value(form.tr) <= 0)
-        refusal = "La valeur de Tranche est incorrecte !";
-    else if (!is_valid_date(form.paid_date))
-        refusal = "Date versement incorrecte !";
-    if (refusal) {
-        op_.message("Erreur", refusal);
-        return;
-    }
+    if (!check_payment(numdoc, false)) return;
     store_.update(kBlfVer, "Delete from fBlfVer where numdoc=? And DateV = ? And Tr = ?",
                   {to_text(numdoc), form.paid_date, to_text(whole_value(form.tr))});
     show_instalment_payments();

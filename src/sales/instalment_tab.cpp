@@ -74,77 +74,62 @@ InstalmentTab::InstalmentTab(QWidget* page, gui::Session& session)
 
 InstalmentTab::~InstalmentTab() = default;
 
+std::vector<std::pair<QLineEdit*, std::string InstalmentForm::*>> InstalmentTab::text_fields()
+    const {
+    using F = InstalmentForm;
+    return {{number, &F::number},
+            {file_number, &F::file_number},
+            {client, &F::client},
+            {address, &F::address},
+            {tel, &F::tel},
+            {ccp, &F::ccp},
+            {debit_day, &F::debit_day},
+            {code, &F::code},
+            {designation, &F::designation},
+            {quantity, &F::quantity},
+            {unit_price, &F::unit_price},
+            {total, &F::total},
+            {discount, &F::discount},
+            {first_payment, &F::first_payment},
+            {first_date, &F::first_date},
+            {net, &F::net},
+            {months, &F::months},
+            {monthly, &F::monthly},
+            {per_month, &F::per_month},
+            {instalment, &F::instalment},
+            {tr_field, &F::tr},
+            {paid, &F::paid},
+            {obs, &F::obs}};
+}
+
 void InstalmentTab::pull() {
     InstalmentForm& f = logic_.form;
-    f.number = text_of(number);
+    for (const auto& [field, value] : text_fields()) f.*value = text_of(field);
     f.date = text_of(date);
-    f.file_number = text_of(file_number);
-    f.client = text_of(client);
-    f.address = text_of(address);
     f.occupation = text_of(occupation);
-    f.tel = text_of(tel);
-    f.ccp = text_of(ccp);
-    f.debit_day = text_of(debit_day);
-    f.code = text_of(code);
-    f.designation = text_of(designation);
-    f.quantity = text_of(quantity);
-    f.unit_price = text_of(unit_price);
-    f.total = text_of(total);
-    f.discount = text_of(discount);
-    f.first_payment = text_of(first_payment);
-    f.first_date = text_of(first_date);
     f.mode = text_of(mode);
-    f.net = text_of(net);
-    f.months = text_of(months);
-    f.monthly = text_of(monthly);
-    f.per_month = text_of(per_month);
-    f.instalment = text_of(instalment);
-    f.tr = text_of(tr_field);
     f.paid_date = text_of(paid_date);
-    f.paid = text_of(paid);
-    f.obs = text_of(obs);
 }
 
 void InstalmentTab::push() {
     pushing_ = true;
     const InstalmentForm& f = logic_.form;
-    set(number, f.number);
-    set(date, f.date);
-    set(file_number, f.file_number);
+    for (const auto& [field, value] : text_fields()) set(field, f.*value);
     set(client_id, f.client_id);
-    set(balance, f.balance);
-    set(client, f.client);
-    set(address, f.address);
-    set(occupation, f.occupations, f.occupation);
-    set(tel, f.tel);
-    set(ccp, f.ccp);
-    set(debit_day, f.debit_day);
-    set(code, f.code);
-    set(designation, f.designation);
-    set(quantity, f.quantity);
-    set(unit_price, f.unit_price);
-    set(purchase_price, f.purchase_price);
-    set(instalment_price, f.instalment_price);
-    set(cash_price, f.cash_price);
-    set(stock, f.stock);
-    set(total, f.total);
-    set(discount, f.discount);
-    set(first_payment, f.first_payment);
-    set(first_date, f.first_date);
-    set(mode, f.modes, f.mode);
-    set(net, f.net);
-    set(months, f.months);
-    set(monthly, f.monthly);
-    set(per_month, f.per_month);
-    set(count_text, f.count_text);
-    set(instalment, f.instalment);
-    set(tr_field, f.tr);
+    set(date, f.date);
     set(paid_date, f.paid_date);
-    set(paid, f.paid);
-    set(obs, f.obs);
+    set(occupation, f.occupations, f.occupation);
+    set(mode, f.modes, f.mode);
+    for (auto [label, value] : {std::pair{balance, &f.balance},
+                                {purchase_price, &f.purchase_price},
+                                {instalment_price, &f.instalment_price},
+                                {cash_price, &f.cash_price},
+                                {stock, &f.stock},
+                                {count_text, &f.count_text},
+                                {months_left, &f.months_left},
+                                {remaining, &f.remaining}})
+        set(label, *value);
     progress->setValue(f.progress);
-    set(months_left, f.months_left);
-    set(remaining, f.remaining);
 
     std::vector<ListRow> chooser_rows;
     for (const std::string& s : f.chooser) chooser_rows.push_back(make_row({s, ""}));

@@ -62,6 +62,8 @@ class InstalmentTab : public QObject {
     void build(QWidget* page);
     void build_schedule(QWidget* page);
     void connect_events();
+    // The text fields and the form values they hold, both ways.
+    std::vector<std::pair<QLineEdit*, std::string InstalmentForm::*>> text_fields() const;
     // Field texts to the form, and the form back to the controls.
     void pull();
     void push();
