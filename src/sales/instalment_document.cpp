@@ -158,6 +158,14 @@ void InstalmentSale::next_instalment_sale() {
     if (navigation_ == g_next_free) form.number = to_text(g_next_free);
 }
 
+void InstalmentSale::line_done() {
+    form.code.clear();
+    form.designation.clear();
+    form.quantity.clear();
+    form.unit_price.clear();
+    recompute_instalment_schedule();
+}
+
 void InstalmentSale::add_instalment_sale_line() {
     long long numdoc = 0;
     if (!check_number(numdoc)) return;
@@ -229,11 +237,7 @@ void InstalmentSale::add_instalment_sale_line() {
         form.lines.push_back(row);
     }
     masters::recompute_product_stock(store_, code);
-    form.code.clear();
-    form.designation.clear();
-    form.quantity.clear();
-    form.unit_price.clear();
-    recompute_instalment_schedule();
+    line_done();
 }
 
 void InstalmentSale::delete_instalment_sale_line() {
@@ -248,11 +252,7 @@ void InstalmentSale::delete_instalment_sale_line() {
             masters::recompute_product_stock(store_, code);
     }
     show_instalment_sale_lines();
-    form.code.clear();
-    form.designation.clear();
-    form.quantity.clear();
-    form.unit_price.clear();
-    recompute_instalment_schedule();
+    line_done();
 }
 
 void InstalmentSale::cancel_instalment_sale() {

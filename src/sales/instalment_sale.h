@@ -97,6 +97,8 @@ class InstalmentSale {
     void set_client_code(const std::string& code);
     void resolve_client_by_name(const std::string& name);
     bool check_number(long long& numdoc);
+    // After a line was stored or deleted: the line band emptied, the figures recomputed.
+    void line_done();
     // The checks of a payment to record (with its amount) or to delete, in their order.
     bool check_payment(long long& numdoc, bool with_amount);
     // Fills the chooser with the client values of `sql` that hold the upper-case `typed` text.
