@@ -70,8 +70,16 @@ void InstalmentSale::new_instalment_sale() {
     long long n = new_instalment_sale_number();
     form.number = to_text(n);
     form.date = stamp_now().date;
-    // Lines left under this number by a document that was never validated.
-    store_.update(kBlfProd, "Delete from FblfProd where numdoc=?", {form.number});
+    // Lines left under this number by a document that was never validated. Their goods
+    // are back in stock: the stored stock of their products is recomputed, or it would
+    // go on refusing quantities that are there.
+    std::set<std::string> codes;
+    for (const store::Row& r :
+         store_.query(kBlfProd, "SELECT codeprod FROM FblfProd where numdoc=?", {form.number}))
+        codes.insert(r.text(0));
+    if (!store_.update(kBlfProd, "Delete from FblfProd where numdoc=?", {form.number})) return;
+    for (const std::string& code : codes)
+        if (!code.empty()) masters::recompute_product_stock(store_, code);
 }
 
 void InstalmentSale::load_instalment_sale() {

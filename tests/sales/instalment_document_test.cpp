@@ -9,14 +9,19 @@ namespace {
 using sales::InstalmentSale;
 
 TEST_F(SalesTest, NewDocumentTakesTheNextNumberAndDropsLeftOverLines) {
+    product("1", "FRIGO", 500);
     db().update(store::kBlf, "insert into fBLf (numdoc) values (?)", {"4"});
     db().update(store::kBlfProd, "insert into FblfProd (numdoc,codeprod,qte) values (?,?,?)",
                 {"5", "1", "100"});
+    masters::recompute_product_stock(db(), "1");
+    ASSERT_EQ(stored_stock("1"), 400);
     sale.new_instalment_sale();
     EXPECT_EQ(sale.form.number, "5");
     EXPECT_EQ(sale.form.date, "10/03/2025");
     EXPECT_EQ(InstalmentSale::next_free_number(), 5);
     EXPECT_TRUE(db().query(store::kBlfProd, "select * from FblfProd").empty());
+    // The dropped line's goods are available again.
+    EXPECT_EQ(stored_stock("1"), 500);
 }
 
 TEST_F(SalesTest, SamePriceReplacesAnotherPriceAddsDeleteRemovesBoth) {
