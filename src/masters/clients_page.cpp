@@ -60,9 +60,7 @@ ClientsPage::ClientsPage(QWidget* page, gui::Session& session)
     // Enter: the name and the postal account load a known client; the opening balance
     // saves.
     connect(partner_.nom, &QLineEdit::returnPressed, this, [this] {
-        read_form();
-        tab_.enter_name();
-        show_form();
+        change_form(&ClientsTab::enter_name);
         partner_.ad->setFocus();
     });
     connect(partner_.ad, &QLineEdit::returnPressed, this, [this] { partner_.tel->setFocus(); });
@@ -70,9 +68,7 @@ ClientsPage::ClientsPage(QWidget* page, gui::Session& session)
     connect(fonc_->lineEdit(), &QLineEdit::returnPressed, this, [this] { date_->setFocus(); });
     connect(date_, &QLineEdit::returnPressed, this, [this] { ccp_->setFocus(); });
     connect(ccp_, &QLineEdit::returnPressed, this, [this] {
-        read_form();
-        tab_.enter_ccp();
-        show_form();
+        change_form(&ClientsTab::enter_ccp);
         si_->setFocus();
     });
     connect(si_, &QLineEdit::returnPressed, this, [this] { save_client(); });
@@ -87,8 +83,8 @@ void ClientsPage::read_form() {
 void ClientsPage::show_form() {
     const ClientForm& f = tab_.form;
     partner_.code->setText(qs(f.code));
-    partner_.nom->setText(qs(f.nom));
-    partner_.ad->setText(qs(f.ad));
+    show_from_start(partner_.nom, f.nom);
+    show_from_start(partner_.ad, f.ad);
     partner_.tel->setText(qs(f.tel));
     fonc_->setEditText(qs(f.fonc));
     date_->setText(qs(f.dateN));
@@ -114,15 +110,11 @@ void ClientsPage::fill_on_choice() {
 }
 
 void ClientsPage::clear_client_form() {
-    read_form();
-    tab_.clear_client_form();
-    show_form();
+    change_form(&ClientsTab::clear_client_form);
 }
 
 void ClientsPage::new_client() {
-    read_form();
-    tab_.new_client();
-    show_form();
+    change_form(&ClientsTab::new_client);
     partner_.nom->setFocus();
 }
 

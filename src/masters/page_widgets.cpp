@@ -101,6 +101,11 @@ QPushButton* button(QWidget* page, const QString& caption, int x, int y, int wid
     return b;
 }
 
+void show_from_start(QLineEdit* field, const std::string& text) {
+    field->setText(qs(text));
+    field->setCursorPosition(0);
+}
+
 void frame(QWidget* page, int x, int y, int width, int height) {
     auto* f = new QFrame(page);
     f->setFrameShape(QFrame::Box);

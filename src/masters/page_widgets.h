@@ -30,6 +30,9 @@ QLineEdit* field(QWidget* page, const char* name, int x, int y, int width);
 // A read-only text on a coloured background (codes, stock).
 QLineEdit* read_only(QWidget* page, const char* name, int x, int y, int width, Rgb background);
 QPushButton* button(QWidget* page, const QString& caption, int x, int y, int width);
+// Shows a text from its first letter: a long designation, name or address would otherwise
+// show only its end.
+void show_from_start(QLineEdit* field, const std::string& text);
 // A flat frame drawn around a form.
 void frame(QWidget* page, int x, int y, int width, int height);
 // The reset picture button (image 10) with its tool tip.
@@ -81,6 +84,13 @@ class MasterPage : public QObject {
         (tab_.*fill)();
         show_all(list_, tab_.rows());
         return true;
+    }
+
+    // Form in, the operation, form out: operations that leave the list as it is.
+    void change_form(void (Tab::*operation)()) {
+        read_form();
+        (tab_.*operation)();
+        show_form();
     }
 
     // Form in, the operation, then the row it changed and the form out.

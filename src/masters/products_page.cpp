@@ -86,7 +86,7 @@ void ProductsPage::read_form() {
 void ProductsPage::show_form() {
     const ProductForm& f = tab_.form;
     code_->setText(qs(f.code));
-    prod_->setText(qs(f.prod));
+    show_from_start(prod_, f.prod);
     qi_->setText(qs(f.qi));
     pa_->setText(qs(f.pa));
     pvf_->setText(qs(f.pvf));
@@ -103,8 +103,7 @@ void ProductsPage::fill_on_choice() {
 }
 
 void ProductsPage::new_product() {
-    tab_.new_product();
-    show_form();
+    change_form(&ProductsTab::new_product);
     prod_->setFocus();
 }
 

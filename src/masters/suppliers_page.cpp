@@ -35,9 +35,7 @@ SuppliersPage::SuppliersPage(QWidget* page, gui::Session& session)
 
     // Enter: the name loads a known supplier; the opening balance saves.
     connect(partner_.nom, &QLineEdit::returnPressed, this, [this] {
-        read_form();
-        tab_.enter_name();
-        show_form();
+        change_form(&SuppliersTab::enter_name);
         partner_.ad->setFocus();
     });
     connect(partner_.ad, &QLineEdit::returnPressed, this, [this] { partner_.tel->setFocus(); });
@@ -53,8 +51,8 @@ void SuppliersPage::read_form() {
 void SuppliersPage::show_form() {
     const SupplierForm& f = tab_.form;
     partner_.code->setText(qs(f.code));
-    partner_.nom->setText(qs(f.nom));
-    partner_.ad->setText(qs(f.ad));
+    show_from_start(partner_.nom, f.nom);
+    show_from_start(partner_.ad, f.ad);
     partner_.tel->setText(qs(f.tel));
     si_->setText(qs(f.si));
 }
@@ -68,13 +66,11 @@ void SuppliersPage::fill_on_choice() {
 }
 
 void SuppliersPage::clear_supplier_form() {
-    tab_.clear_supplier_form();
-    show_form();
+    change_form(&SuppliersTab::clear_supplier_form);
 }
 
 void SuppliersPage::new_supplier() {
-    tab_.new_supplier();
-    show_form();
+    change_form(&SuppliersTab::new_supplier);
     partner_.nom->setFocus();
 }
 

@@ -128,6 +128,24 @@ TEST_F(ProductsTest, SavingAgainDoesNotTurnTheAverageIntoTheInitialPrice) {
     EXPECT_EQ(product("1").text(3), "16000");
 }
 
+TEST_F(ProductsTest, FileWithoutInitialPriceColumnSavesWithoutError) {
+    // A products file made before FProd.Pai existed.
+    s().update(store::kProd, "DROP TABLE FProd");
+    s().update(store::kProd,
+               "CREATE TABLE FProd (Codeprod INTEGER, Prod TEXT, Qi INTEGER, Pa INTEGER, "
+               "Pvf INTEGER, Pvc INTEGER, stock INTEGER, Ref TEXT)");
+    tab.form = {"", "A", "2", "10", "15", "12", ""};
+    tab.save_product();
+    receipt("1", "1", "300", "2000");
+    tab.fill_product_list();
+    tab.choose_row(0);
+    tab.form.pa = "11";
+    EXPECT_EQ(tab.save_product().kind, RowChange::Replaced);
+    EXPECT_TRUE(op().shown.empty());
+    EXPECT_EQ(product("1").text(3), "1100");
+    EXPECT_EQ(product("1").text(6), "500");
+}
+
 TEST_F(ProductsTest, NumberingSkipsTheHeaderRowMarkers) {
     EXPECT_EQ(next_product_code(s()), "1");
     for (auto [last, next] : {std::pair{"998", "1000"}, std::pair{"9998", "10000"}}) {

@@ -91,6 +91,11 @@ class TablesWindowTest : public QObject {
         QCOMPARE(row->text(3), QString("5.00"));
         QCOMPARE(row->textAlignment(0) & Qt::AlignHorizontal_Mask, int(Qt::AlignHCenter));
         QCOMPARE(row->textAlignment(3) & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
+        // A chosen product shows its designation from the first letter, not its end.
+        auto* list = find<QTreeWidget>("productList");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(row).center());
+        QCOMPARE(find<QLineEdit>("designation")->text(), QString("CAFE"));
+        QCOMPARE(find<QLineEdit>("designation")->cursorPosition(), 0);
 
         // A list that holds rows is not filled again.
         s().update(store::kClient, "insert into fclient (CodeClient,nom) values ('2','KADDOUR')");
