@@ -1,6 +1,7 @@
 #include "gui/working_window.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -52,6 +53,14 @@ void run_maximised(QDialog& window) {
 void WorkingWindow::run(int entry) {
     select_tab(entry);
     run_maximised(*this);
+}
+
+void WorkingWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void WorkingWindow::on_current_changed(int index) {

@@ -46,6 +46,11 @@ class WorkingWindow : public QDialog {
     // The operator chose another tab (never emitted for " FERMER", which closes).
     void tabChosen(int index);
 
+  protected:
+    // Escape would close the window like a dialog and drop what was typed; the window
+    // closes only by its close box or " FERMER".
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void on_current_changed(int index);
 

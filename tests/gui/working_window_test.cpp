@@ -14,6 +14,16 @@ class WorkingWindowTest : public QObject {
         QCOMPARE(window.page(0)->palette().color(QPalette::Window),
                  QApplication::palette().color(QPalette::Window));
     }
+
+    void escape_does_not_close_the_window() {
+        kelmo::gui::WorkingWindow window({"Essai", QColor(255, 0, 255), {"UN", " FERMER"}});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+        window.tabs()->setCurrentIndex(1);  // " FERMER"
+        QVERIFY(!window.isVisible());
+    }
 };
 
 QTEST_MAIN(WorkingWindowTest)
