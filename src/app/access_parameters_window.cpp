@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kFieldHeight = 22;
 
-gui::FrameSpec frame_spec() {
+gui::FrameLayout frame_layout() {
     return {"Logiciel de vente par facilité",
             QColor(100, 100, 100),
             {"Paramètres d'accès (ADMIN)", "Paramètres d'accès (Utilisateur)", " FERMER"},
@@ -68,7 +68,7 @@ std::string text_of(const QLineEdit* f) {
 }  // namespace
 
 AccessParametersWindow::AccessParametersWindow(gui::Session& session, QWidget* parent)
-    : gui::WorkingWindow(frame_spec(), parent), logic_(session.store, session.op, session.user) {
+    : gui::WorkingWindow(frame_layout(), parent), logic_(session.store, session.op, session.user) {
     const int desktop_width = QGuiApplication::primaryScreen()->availableGeometry().width();
     build_admin_tab(page(0), desktop_width);
     build_user_tab(page(1));

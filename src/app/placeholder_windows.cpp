@@ -6,7 +6,7 @@ namespace {
 const QColor kMagenta(255, 0, 255);
 }
 
-gui::FrameSpec working_frame(Window window) {
+gui::FrameLayout working_frame(Window window) {
     switch (window) {
         case Window::Tables:
             return {

@@ -10,7 +10,7 @@ class QWidget;
 namespace kelmo::app {
 
 // The frame of a tabbed working window.
-gui::FrameSpec working_frame(Window window);
+gui::FrameLayout working_frame(Window window);
 
 // Opens the frame on the selected entry's tab and returns when it is closed.
 void open_placeholder_window(Window window, gui::Session& session, QWidget* parent);

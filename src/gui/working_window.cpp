@@ -7,21 +7,21 @@
 
 namespace kelmo::gui {
 
-WorkingWindow::WorkingWindow(const FrameSpec& spec, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(spec.title);
+WorkingWindow::WorkingWindow(const FrameLayout& frame, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(frame.title);
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, spec.background);
+    pal.setColor(QPalette::Window, frame.background);
     setPalette(pal);
 
     QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("tabs");
-    tabs_->setGeometry(10, 10, desktop.width() - spec.width_less,
-                       desktop.height() - spec.height_less);
-    for (const QString& caption : spec.tabs) {
+    tabs_->setGeometry(10, 10, desktop.width() - frame.width_less,
+                       desktop.height() - frame.height_less);
+    for (const QString& caption : frame.tabs) {
         auto* page = new QWidget;
         page->setAutoFillBackground(true);
         // The background colour shows only around the panel: the pages keep the

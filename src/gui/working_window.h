@@ -13,7 +13,7 @@ class QTabWidget;
 
 namespace kelmo::gui {
 
-struct FrameSpec {
+struct FrameLayout {
     QString title;
     QColor background;
     QStringList tabs;      // in order, captions exactly as shown (" FERMER" closes)
@@ -29,7 +29,7 @@ void run_maximised(QDialog& window);
 class WorkingWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit WorkingWindow(const FrameSpec& spec, QWidget* parent = nullptr);
+    explicit WorkingWindow(const FrameLayout& frame, QWidget* parent = nullptr);
 
     // The page widget of tab `index`, where the tab's controls are placed.
     QWidget* page(int index) const;

@@ -12,20 +12,20 @@ namespace kelmo::masters {
 
 namespace {
 
-gui::FrameSpec frame_spec() {
-    gui::FrameSpec spec;
-    spec.title = "Logiciel de vente par facilité - Tables";
-    spec.background = QColor(33, 33, 255);
-    spec.tabs = {"TABLE DES PRODUITS", " TABLE DES CLIENTS", " TABLE DES FOURNISSEURS"};
-    spec.width_less = 100;
-    spec.height_less = 50;
-    return spec;
+gui::FrameLayout frame_layout() {
+    gui::FrameLayout frame;
+    frame.title = "Logiciel de vente par facilité - Tables";
+    frame.background = QColor(33, 33, 255);
+    frame.tabs = {"TABLE DES PRODUITS", " TABLE DES CLIENTS", " TABLE DES FOURNISSEURS"};
+    frame.width_less = 100;
+    frame.height_less = 50;
+    return frame;
 }
 
 }  // namespace
 
 TablesWindow::TablesWindow(gui::Session& session, QWidget* parent)
-    : gui::WorkingWindow(frame_spec(), parent),
+    : gui::WorkingWindow(frame_layout(), parent),
       products_(new ProductsPage(page(Products), session)),
       clients_(new ClientsPage(page(Clients), session)),
       suppliers_(new SuppliersPage(page(Suppliers), session)) {

@@ -50,14 +50,14 @@ const std::vector<PrintFontDef>& print_font_table() {
 FontSpec print_font_spec(const Page& page, const PrintFontDef& def) {
     int dpi = page.screen_logical_dpi();
     if (dpi <= 0) dpi = 96;
-    FontSpec spec;
-    spec.face = def.face;
-    spec.nominal = cm_to_y(page, def.height_cm);
+    FontSpec font;
+    font.face = def.face;
+    font.nominal = cm_to_y(page, def.height_cm);
     // Rounded to nearest like a Windows MulDiv: halves away from zero.
-    spec.em_height = static_cast<int>(std::llround(static_cast<double>(spec.nominal) * dpi / 72.0));
-    spec.bold = def.bold;
-    spec.proof_quality = def.bold;
-    return spec;
+    font.em_height = static_cast<int>(std::llround(static_cast<double>(font.nominal) * dpi / 72.0));
+    font.bold = def.bold;
+    font.proof_quality = def.bold;
+    return font;
 }
 
 void load_print_fonts(Page& page) {

@@ -66,15 +66,15 @@ int QtPage::screen_logical_dpi() const {
     return dpi > 0 ? dpi : 96;
 }
 
-void QtPage::create_font(int number, const FontSpec& spec) {
-    QFont font(q(spec.face));
-    font.setPixelSize(std::max(1, spec.em_height));
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+void QtPage::create_font(int number, const FontSpec& wanted) {
+    QFont font(q(wanted.face));
+    font.setPixelSize(std::max(1, wanted.em_height));
+    font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
     // No ligatures: "ti" or "fi" drawn as one glyph would not read back as text from a PDF,
     // and a printout draws characters, not typography.
     font.setStyleHint(
         QFont::SansSerif,
-        QFont::StyleStrategy((spec.proof_quality ? QFont::PreferQuality : QFont::PreferDefault) |
+        QFont::StyleStrategy((wanted.proof_quality ? QFont::PreferQuality : QFont::PreferDefault) |
                              QFont::PreferNoShaping));
     d_->fonts[number] = font;
 }

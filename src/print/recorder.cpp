@@ -28,8 +28,8 @@ std::string Recording::text_of_page(int page) const {
 
 std::optional<FontSpec> Recording::font(int number) const {
     std::optional<FontSpec> found;
-    for (const auto& [n, spec] : fonts_created) {
-        if (n == number) found = spec;
+    for (const auto& [n, created] : fonts_created) {
+        if (n == number) found = created;
     }
     return found;
 }
@@ -47,9 +47,9 @@ RecordingPage::~RecordingPage() {
 
 void RecordingPage::create_font(int number, const FontSpec& font) {
     rec_->fonts_created.emplace_back(number, font);
-    for (auto& [n, spec] : fonts_) {
+    for (auto& [n, held] : fonts_) {
         if (n == number) {
-            spec = font;
+            held = font;
             return;
         }
     }

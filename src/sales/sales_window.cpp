@@ -11,11 +11,11 @@
 namespace kelmo::sales {
 
 namespace {
-gui::FrameSpec frame_spec() {
-    gui::FrameSpec spec;
-    spec.title = kSalesWindowTitle;
-    spec.background = QColor(255, 0, 255);
-    spec.tabs = {"VENTE PAR FACILITE",
+gui::FrameLayout frame_layout() {
+    gui::FrameLayout frame;
+    frame.title = kSalesWindowTitle;
+    frame.background = QColor(255, 0, 255);
+    frame.tabs = {"VENTE PAR FACILITE",
                  " VENTE ORDINAIRE",
                  " JOURNAL DE VENTE",
                  " ACHAT ",
@@ -23,14 +23,14 @@ gui::FrameSpec frame_spec() {
                  " MOUVEMENT PRODUIT ",
                  " BRS ",
                  " FERMER"};
-    spec.width_less = 30;
-    spec.height_less = 50;
-    return spec;
+    frame.width_less = 30;
+    frame.height_less = 50;
+    return frame;
 }
 }  // namespace
 
 SalesWindow::SalesWindow(gui::Session& session, QWidget* parent)
-    : session_(session), window_(new gui::WorkingWindow(frame_spec(), parent)) {
+    : session_(session), window_(new gui::WorkingWindow(frame_layout(), parent)) {
     window_->setAttribute(Qt::WA_DeleteOnClose, false);
     instalment_ = new InstalmentTab(window_->page(0), session_);
     for (QWidget* field : instalment_->return_fields())

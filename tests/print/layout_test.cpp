@@ -62,7 +62,7 @@ TEST(PrintLayout, FontTableHasEveryNumberExceptThirtySevenToThirtyNine) {
     Job job;
     load_print_fonts(*job.page);
     std::vector<int> numbers;
-    for (const auto& [n, spec] : job.rec->fonts_created) numbers.push_back(n);
+    for (const auto& [n, font] : job.rec->fonts_created) numbers.push_back(n);
     std::vector<int> expected{36};
     for (int n = 40; n <= 90; ++n) expected.push_back(n);
     EXPECT_EQ(numbers, expected);
