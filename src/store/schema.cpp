@@ -47,20 +47,20 @@ const std::vector<DataFile> kFiles = {
       "codeclient INTEGER, reserve TEXT, codeprod INTEGER, qte INTEGER, pu INTEGER, "
       "mnt INTEGER)",
       "CREATE INDEX FblfProd_numdoc ON FblfProd(numdoc)",
-      "CREATE INDEX FblfProd_prod ON FblfProd(codeprod)",
+      "CREATE INDEX FblfProd_prod ON FblfProd(codeprod, qte)",
       "CREATE INDEX FblfProd_datenum ON FblfProd(datenum)"}},
     {kBlc, "DBlc.db",
      {"CREATE TABLE Fblc (Numdoc INTEGER, DateDoc TEXT, DateNum INTEGER, Codeclient INTEGER, "
       "CodeProd INTEGER, Qte INTEGER, Pu INTEGER, Mnt INTEGER, frais INTEGER, ht INTEGER, "
       "remise INTEGER, ver INTEGER, ttc INTEGER, modep TEXT)",
-      "CREATE INDEX Fblc_numdoc ON Fblc(Numdoc)", "CREATE INDEX Fblc_prod ON Fblc(CodeProd)",
+      "CREATE INDEX Fblc_numdoc ON Fblc(Numdoc)", "CREATE INDEX Fblc_prod ON Fblc(CodeProd, Qte)",
       "CREATE INDEX Fblc_client ON Fblc(Codeclient)",
       "CREATE INDEX Fblc_datenum ON Fblc(DateNum)"}},
     {kBr, "DBr.db",
      {"CREATE TABLE FBr (Numdoc INTEGER, DateDoc TEXT, DateNum INTEGER, CodeFour INTEGER, "
       "CodeProd INTEGER, Qte INTEGER, Pu INTEGER, Mnt INTEGER, Ht INTEGER, remise INTEGER, "
       "ver INTEGER, ttc INTEGER, modep TEXT)",
-      "CREATE INDEX FBr_numdoc ON FBr(Numdoc)", "CREATE INDEX FBr_prod ON FBr(CodeProd)",
+      "CREATE INDEX FBr_numdoc ON FBr(Numdoc)", "CREATE INDEX FBr_prod ON FBr(CodeProd, Qte)",
       "CREATE INDEX FBr_four ON FBr(CodeFour)", "CREATE INDEX FBr_datenum ON FBr(DateNum)"}},
     {kFac, "Dbfac.db",
      {"CREATE TABLE facv (numdoc INTEGER, datedoc TEXT, datenum INTEGER, client TEXT, "
@@ -71,7 +71,7 @@ const std::vector<DataFile> kFiles = {
     {kBrs, "Dbrs.db",
      {"CREATE TABLE FBrs (Numdoc INTEGER, DateDoc TEXT, DateNum INTEGER, CodeProd INTEGER, "
       "Qe INTEGER, Qs INTEGER, Obs TEXT)",
-      "CREATE INDEX FBrs_numdoc ON FBrs(Numdoc)", "CREATE INDEX FBrs_prod ON FBrs(CodeProd)",
+      "CREATE INDEX FBrs_numdoc ON FBrs(Numdoc)", "CREATE INDEX FBrs_prod ON FBrs(CodeProd, Qe, Qs)",
       "CREATE INDEX FBrs_datenum ON FBrs(DateNum)"}},
     {kVer, "DbVer.db",
      {"CREATE TABLE fVerR (numdoc INTEGER, DateDoc TEXT, DateNum INTEGER, CodeClient INTEGER, "
