@@ -49,27 +49,31 @@ QTreeWidget* make_list(QWidget* parent, const QRect& geometry,
     return list;
 }
 
+void set_row(QTreeWidget* list, QTreeWidgetItem* item, const ListRow& row) {
+    const int n = list->columnCount();
+    for (int c = 0; c < n; ++c) {
+        item->setText(c, QString::fromStdString(row.cell(c)));
+        item->setTextAlignment(
+            c, to_qt(static_cast<Align>(list->headerItem()->data(c, kAlignRole).toInt())));
+        std::optional<Rgb> bg = row.background;
+        if (c < static_cast<int>(row.cell_backgrounds.size()) && row.cell_backgrounds[c])
+            bg = row.cell_backgrounds[c];
+        item->setData(c, Qt::BackgroundRole, bg ? QVariant(QBrush(to_qcolor(*bg))) : QVariant());
+        std::optional<Rgb> fg = row.foreground;
+        if (c < static_cast<int>(row.cell_foregrounds.size()) && row.cell_foregrounds[c])
+            fg = row.cell_foregrounds[c];
+        item->setData(c, Qt::ForegroundRole, fg ? QVariant(QBrush(to_qcolor(*fg))) : QVariant());
+    }
+}
+
 void show_rows(QTreeWidget* list, const std::vector<ListRow>& rows) {
     list->setUpdatesEnabled(false);
     list->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<int>(rows.size()));
-    const int n = list->columnCount();
     for (const ListRow& row : rows) {
         auto* item = new QTreeWidgetItem;
-        for (int c = 0; c < n; ++c) {
-            item->setText(c, QString::fromStdString(row.cell(c)));
-            item->setTextAlignment(
-                c, to_qt(static_cast<Align>(list->headerItem()->data(c, kAlignRole).toInt())));
-            std::optional<Rgb> bg = row.background;
-            if (c < static_cast<int>(row.cell_backgrounds.size()) && row.cell_backgrounds[c])
-                bg = row.cell_backgrounds[c];
-            if (bg) item->setBackground(c, to_qcolor(*bg));
-            std::optional<Rgb> fg = row.foreground;
-            if (c < static_cast<int>(row.cell_foregrounds.size()) && row.cell_foregrounds[c])
-                fg = row.cell_foregrounds[c];
-            if (fg) item->setForeground(c, to_qcolor(*fg));
-        }
+        set_row(list, item, row);
         items.push_back(item);
     }
     list->addTopLevelItems(items);

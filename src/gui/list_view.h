@@ -19,6 +19,10 @@ QTreeWidget* make_list(QWidget* parent, const QRect& geometry,
 // Replaces the list's rows with `rows`, keeping the columns' alignment.
 void show_rows(QTreeWidget* list, const std::vector<ListRow>& rows);
 
+// Puts one row's texts and colours into an item of `list` (new or already shown), with the
+// columns' alignment; colours the row no longer has are cleared.
+void set_row(QTreeWidget* list, QTreeWidgetItem* item, const ListRow& row);
+
 // align_column: kind 1 right, 2 centred, other left (applies to the rows present).
 void align_column(QTreeWidget* list, int column, int kind);
 

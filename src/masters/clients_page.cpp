@@ -23,7 +23,7 @@ ClientsPage::ClientsPage(QWidget* page, gui::Session& session)
     fonc_->setEditable(true);
     fonc_->setInsertPolicy(QComboBox::NoInsert);
     fonc_->setGeometry(170, 120, 150, 22);
-    capitals(fonc_);
+    gui::make_upper_case(fonc_);
     label(page, "DATE NAISSANCE:", 500, 120, 115);
     date_ = field(page, "clientDateN", 620, 120, 150);
 

@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QValidator>
 
 #include "gui/catalogue.h"
 #include "gui/list_view.h"
+#include "gui/upper_case.h"
 
 namespace kelmo::masters {
 
@@ -17,36 +17,6 @@ namespace {
 
 constexpr int kFieldHeight = 22;
 
-class Capitals : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
-
-Qt::Alignment qt_alignment(Align a) {
-    switch (a) {
-        case Align::Right:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        case Align::Center:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        default:
-            return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
-
-void set_item(QTreeWidgetItem* item, const ListRow& row, const std::vector<ListColumn>& columns) {
-    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-        item->setText(c, qs(row.cell(c)));
-        item->setTextAlignment(c, qt_alignment(columns[c].align));
-        if (row.background)
-            item->setBackground(c, gui::to_qcolor(*row.background));
-        else
-            item->setData(c, Qt::BackgroundRole, QVariant());
-    }
-}
 
 }  // namespace
 
@@ -125,13 +95,6 @@ QPushButton* reset_button(QWidget* page, int x, int y) {
     return b;
 }
 
-void capitals(QLineEdit* field) {
-    field->setValidator(new Capitals(field));
-}
-void capitals(QComboBox* box) {
-    box->setValidator(new Capitals(box));
-}
-
 PartnerRows partner_rows(QWidget* page, const std::string& prefix, const QString& name_caption,
                          int right_label_x, int right_field_x, int second_row_y) {
     const int label_width = right_field_x - right_label_x - 10;
@@ -140,33 +103,28 @@ PartnerRows partner_rows(QWidget* page, const std::string& prefix, const QString
     rows.code = read_only(page, (prefix + "Code").c_str(), 170, 70, 50, {176, 217, 214});
     label(page, name_caption, right_label_x, 70, label_width);
     rows.nom = field(page, (prefix + "Name").c_str(), right_field_x, 70, 250);
-    capitals(rows.nom);
+    gui::make_upper_case(rows.nom);
     rows.reset = reset_button(page, 920, 65);
 
     label(page, "ADRESSE:", 20, second_row_y, 140);
     rows.ad = field(page, (prefix + "Address").c_str(), 170, second_row_y, 250);
-    capitals(rows.ad);
+    gui::make_upper_case(rows.ad);
     label(page, "N° TELEPHONE:", right_label_x, second_row_y, label_width);
     rows.tel = field(page, (prefix + "Tel").c_str(), right_field_x, second_row_y, 250);
     return rows;
 }
 
-void show_all(QTreeWidget* list, const std::vector<ListRow>& rows) {
-    gui::show_rows(list, rows);
-}
-
-void show_change(QTreeWidget* list, const std::vector<ListRow>& rows,
-                 const std::vector<ListColumn>& columns, RowChange change) {
+void show_change(QTreeWidget* list, const std::vector<ListRow>& rows, RowChange change) {
     switch (change.kind) {
         case RowChange::None:
             return;
         case RowChange::Replaced:
             if (QTreeWidgetItem* item = list->topLevelItem(change.index))
-                set_item(item, rows[change.index], columns);
+                gui::set_row(list, item, rows[change.index]);
             return;
         case RowChange::Appended: {
             auto* item = new QTreeWidgetItem;
-            set_item(item, rows[change.index], columns);
+            gui::set_row(list, item, rows[change.index]);
             list->addTopLevelItem(item);
             return;
         }

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "gui/list_view.h"
 #include "gui/session.h"
+#include "gui/upper_case.h"
 #include "masters/master_lists.h"
 
 class QLabel;
@@ -37,15 +39,9 @@ void show_from_start(QLineEdit* field, const std::string& text);
 void frame(QWidget* page, int x, int y, int width, int height);
 // The reset picture button (image 10) with its tool tip.
 QPushButton* reset_button(QWidget* page, int x, int y);
-// Letters typed into the field or editable box turn into capitals.
-void capitals(QLineEdit* field);
-void capitals(QComboBox* box);
 
-// Replaces every row of `list` (a fill).
-void show_all(QTreeWidget* list, const std::vector<ListRow>& rows);
 // Redraws only the row an operation changed.
-void show_change(QTreeWidget* list, const std::vector<ListRow>& rows,
-                 const std::vector<ListColumn>& columns, RowChange change);
+void show_change(QTreeWidget* list, const std::vector<ListRow>& rows, RowChange change);
 
 // The rows the clients and suppliers forms share: the code and the name (in the right
 // column, with the reset button at its end), then the address and the telephone. Object
@@ -82,7 +78,7 @@ class MasterPage : public QObject {
         if (filled_) return false;
         filled_ = true;
         (tab_.*fill)();
-        show_all(list_, tab_.rows());
+        gui::show_rows(list_, tab_.rows());
         return true;
     }
 
@@ -97,7 +93,7 @@ class MasterPage : public QObject {
     RowChange change_list(RowChange (Tab::*operation)()) {
         read_form();
         const RowChange change = (tab_.*operation)();
-        show_change(list_, tab_.rows(), Tab::columns(), change);
+        show_change(list_, tab_.rows(), change);
         show_form();
         return change;
     }

@@ -37,7 +37,7 @@ ProductsPage::ProductsPage(QWidget* page, gui::Session& session) : MasterPage(pa
     code_ = read_only(page, "productCode", 110, 70, 50, {176, 217, 214});
     label(page, "DESIGNATION:", 180, 70, 90);
     prod_ = field(page, "designation", 275, 70, 300);
-    capitals(prod_);
+    gui::make_upper_case(prod_);
     label(page, "Quantité initiale:", 600, 70, 110);
     qi_ = field(page, "qi", 715, 70, 80);
 
